@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <functional>
+
+// The few kinds of control the calculator window is made of. None needs its
+// own signals: each reports its events through a plain callback.
+
+// The mouse button in the form's code: 1 left, 2 right, 4 middle; 0 for any
+// other button, which the form has no code for.
+int formButton(Qt::MouseButton button);
+
+// A picture control: a bead cell, a bar, an image source or the beam. It shows
+// its image unscaled from its top-left corner over an optional fill, reports a
+// mouse press with the button, and a click (left press and release on it).
+//
+// A disabled picture looks exactly like an enabled one, and swallows every
+// mouse event: Qt would otherwise hand a press that a disabled child refuses
+// on to its parent, and a press on a disabled bead must end nowhere.
+class Picture : public QWidget {
+public:
+    explicit Picture(QWidget* parent);
+
+    // Repaints only when the image differs from the one shown.
+    void setImage(const QImage* image);
+    const QImage* image() const { return image_; }
+    void setFill(QColor fill) { fill_ = fill; }
+
+    std::function<void(int button)> onPress;
+    std::function<void()> onClick;
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QImage* image_ = nullptr;
+    QColor fill_;
+    bool leftDown_ = false;
+};
+
+// A key of the key row with a classic raised face. A picture key shows its
+// symbol, and while held down the key's bead with the symbol over it; a text
+// key shows its caption.
+class KeyButton : public QPushButton {
+public:
+    // picture: one of Key::Multiply, Key::Divide, Key::Equals, Key::Clear to
+    // draw that symbol, any other key for a caption key.
+    KeyButton(Key key, bool picture, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Key key_;
+    bool picture_;
+};
+
+// A radio button of the beam: only its round mark, 12 x 12 on the beam's grey,
+// and a click anywhere on it is a click on the button.
+class BeamRadio : public QRadioButton {
+public:
+    explicit BeamRadio(QWidget* parent);
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A label that reports a click (left press and release on it).
+class ClickLabel : public QLabel {
+public:
+    explicit ClickLabel(QWidget* parent) : QLabel(parent) {}
+
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool leftDown_ = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/form2.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QButtonGroup;
+
+namespace layout {
+struct Control;
+}
+
+// The calculator window. It owns the form, builds every control from the
+// layout table, forwards each user event to the form's handler and then
+// redraws from the form's Controls whatever the handler changed.
+//
+// Every widget carries its control's name as objectName ("Pic3", "Command1",
+// "Lab1", ...); the elements of a control array share the name and carry
+// their element index in the dynamic property "index".
+class Window : public QWidget {
+public:
+    explicit Window(QWidget* parent = nullptr);
+
+    Form2& form() { return form_; }
+
+    // Brings every widget in line with the form's Controls, changing only
+    // what differs; a handler's changes thus reach the screen together.
+    void sync();
+
+    // The widget of control `name`, element `index` of a control array, or
+    // with index -1 a control that is no array; nullptr when there is none.
+    QWidget* control(QStringView name, int index = -1) const;
+
+private:
+    void addControl(const layout::Control& c);
+    void syncOption();
+    // Runs one of the form's handlers as the answer to a user's event.
+    template <typename Handler> auto answer(Handler handler);
+
+    Form2 form_;
+    QButtonGroup* options_;
+    std::vector<std::function<void()>> syncs_;
+};
