@@ -1,0 +1,24 @@
+// Every two bytes are one user event on a freshly started calculator; an
+// event that breaks a rule aborts the run, naming the event and the rule.
+
+#include "tests/property/core_invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace rodwise_check;
+    Form2 form;
+    form.Form_Load();
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const Event e = decode(data[i], data[i + 1]);
+        if (!deliverable(form, e))
+            continue;
+        if (const std::string broken = step(form, e); !broken.empty()) {
+            std::fprintf(stderr, "event %zu (%s) broke %s\n", i / 2, describe(e).c_str(),
+                         broken.c_str());
+            std::abort();
+        }
+    }
+    return 0;
+}
