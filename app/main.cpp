@@ -1,8 +1,10 @@
+#include "ui/fonts.h"
 #include "ui/window.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    fonts::prepare();
     QApplication app(argc, argv);
     Window window;
     window.show();

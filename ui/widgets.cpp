@@ -2,8 +2,11 @@
 
 #include "ui/images.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -37,13 +40,13 @@ void drawBevel(QPainter& p, QRect r, const QPalette& pal, bool down, bool focuse
     const QColor dark = pal.color(QPalette::Dark);
     const QColor shadow = pal.color(QPalette::Shadow);
     const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
+    // Each edge is a rectangle one pixel wide rather than a line, so that on a
+    // high-density screen it fills whole device pixels inside the key.
     auto frame = [&p](int l, int t, int rt, int b, QColor topLeft, QColor bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(l, b - 1, l, t);
-        p.drawLine(l, t, rt - 1, t);
-        p.setPen(bottomRight);
-        p.drawLine(l, b, rt, b);
-        p.drawLine(rt, b, rt, t);
+        p.fillRect(l, t, 1, b - t, topLeft);
+        p.fillRect(l, t, rt - l, 1, topLeft);
+        p.fillRect(l, b, rt - l + 1, 1, bottomRight);
+        p.fillRect(rt, t, 1, b - t + 1, bottomRight);
     };
     if (down) {
         frame(x0, y0, x1, y1, shadow, light);
@@ -53,6 +56,19 @@ void drawBevel(QPainter& p, QRect r, const QPalette& pal, bool down, bool focuse
         frame(x0, y0, x1, y1, focused ? shadow : light, shadow);
         frame(x0 + 1, y0 + 1, x1 - 1, y1 - 1, focused ? light : pal.color(QPalette::Button), dark);
     }
+}
+
+// The rectangle r grown to whole device pixels. An image painted there without
+// smoothing covers every device pixel of its widget, also where a fractional
+// device pixel ratio puts the widget's edge inside a pixel, so no seam of the
+// window's background shows between touching pictures.
+QRectF devicePixelCover(const QPainter& painter, const QRectF& r) {
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF d = toDevice.mapRect(r);
+    constexpr double slack = 1e-6;
+    const QRectF whole(QPointF(std::floor(d.left() + slack), std::floor(d.top() + slack)),
+                       QPointF(std::ceil(d.right() - slack), std::ceil(d.bottom() - slack)));
+    return toDevice.inverted().mapRect(whole);
 }
 
 } // namespace
@@ -72,6 +88,9 @@ int formButton(Qt::MouseButton button) {
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
+    // It paints every pixel it covers, so a change repaints it alone and not
+    // the window behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Picture::setImage(const QImage* image) {
@@ -98,10 +117,26 @@ void Picture::changeEvent(QEvent* event) {
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a high-density screen each image pixel becomes a block of device
+    // pixels in one of the image's own colours: nearest neighbour, no blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Where neither the fill nor the image reaches, the window's background.
+    if (!fill_.isValid() && !(image_ && image_->rect().contains(rect())))
+        painter.fillRect(devicePixelCover(painter, rect()), palette().window());
     if (fill_.isValid())
-        painter.fillRect(rect(), fill_);
+        painter.fillRect(devicePixelCover(painter, rect()), fill_);
     if (image_)
-        painter.drawImage(QPoint(0, 0), *image_);
+        painter.drawImage(devicePixelCover(painter, QRectF(image_->rect())), *image_);
+}
+
+void Picture::click() {
+    const QPointF centre = QRectF(rect()).center();
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &event);
+    }
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {
@@ -131,6 +166,7 @@ void KeyButton::paintEvent(QPaintEvent*) {
     QPalette pal = palette();
     pal.setCurrentColorGroup(QPalette::Active);
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (picture_) {
         p.fillRect(r, Qt::white);
         const QImage& image = down ? images::keyBead(key_) : images::keySymbol(key_);

@@ -31,6 +31,9 @@ public:
     void setImage(const QImage* image);
     const QImage* image() const { return image_; }
     void setFill(QColor fill) { fill_ = fill; }
+    // A left press and release at the centre, delivered as the mouse's are:
+    // onPress and onClick run unless the picture is disabled.
+    void click();
 
     std::function<void(int button)> onPress;
     std::function<void()> onClick;

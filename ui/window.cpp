@@ -1,9 +1,13 @@
 #include "ui/window.h"
 
+#include "ui/accessibility.h"
+#include "ui/fonts.h"
 #include "ui/images.h"
+#include "ui/keyboard.h"
 #include "ui/layout.h"
 #include "ui/widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QSignalBlocker>
@@ -28,9 +32,9 @@ constexpr int pointsToPixels(double points) {
 // that can stand in for them where they are missing.
 QFont songti(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral(u"\u5B8B\u4F53"), QStringLiteral("SimSun"),
-                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
-                      QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
+    fonts::setFamilies(font, {QStringLiteral(u"\u5B8B\u4F53"), QStringLiteral("SimSun"),
+                              QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
+                              QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
@@ -39,9 +43,10 @@ QFont songti(double points, bool bold) {
 
 QFont heiti(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral(u"\u9ED1\u4F53"), QStringLiteral("SimHei"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("DejaVu Sans")});
+    fonts::setFamilies(font,
+                       {QStringLiteral(u"\u9ED1\u4F53"), QStringLiteral("SimHei"),
+                        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                        QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
@@ -111,6 +116,7 @@ template <typename Handler> auto Window::answer(Handler handler) {
 }
 
 Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(this)) {
+    accessibility::install();
     setWindowTitle(QStringLiteral("Rodwise H-D"));
     setFixedSize(layout::twipsToPixels(layout::windowWidth),
                  layout::twipsToPixels(layout::windowHeight));
@@ -119,6 +125,14 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     connect(options_, &QButtonGroup::idClicked, this,
             answer([this](int index) { form_.userClicksOption(index); }));
     syncs_.push_back([this] { syncOption(); });
+    board_ = new BoardKeys(this);
+    syncs_.push_back([this] { board_->describe(); });
+    addKeyShortcuts(*this);
+    // Digits go to the board from the start, and a click on a key or a radio
+    // button leaves the focus there: those take it from Tab only.
+    board_->setFocus();
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
 
     form_.controls().onBeep([] { QApplication::beep(); });
     form_.Form_Load();
@@ -183,12 +197,18 @@ void Window::addControl(const layout::Control& c) {
             else
                 form_.LowerDeck_MouseDown(rod, i, button);
         });
-        syncs_.push_back([cell, &controls, deck, rod = c.rod, i = c.index] {
-            const Cell& state = controls.cell(deck, rod, i);
-            cell->setImage(&images::cell(state.image));
-            if (cell->isEnabled() != state.enabled)
-                cell->setEnabled(state.enabled);
-        });
+        syncs_.push_back(
+            [this, cell, &controls, deck, rod = c.rod, i = c.index, described = -1]() mutable {
+                const Cell& state = controls.cell(deck, rod, i);
+                cell->setImage(&images::cell(state.image));
+                if (cell->isEnabled() != state.enabled)
+                    cell->setEnabled(state.enabled);
+                const int value = form_.upvalAt(rod) + form_.lowvalAt(rod);
+                if (const int now = value * 4 + int(state.image); now != described) {
+                    accessibility::describeCell(cell, rod, state.image, value);
+                    described = now;
+                }
+            });
         widget = cell;
         break;
     }
@@ -211,7 +231,6 @@ void Window::addControl(const layout::Control& c) {
         QPalette palette = radio->palette();
         palette.setColor(QPalette::Window, beamGrey);
         radio->setPalette(palette);
-        radio->setAccessibleName(QStringLiteral("Point at rod %1").arg(c.rod));
         options_->addButton(radio, c.index);
         widget = radio;
         break;
@@ -224,6 +243,7 @@ void Window::addControl(const layout::Control& c) {
         break;
     }
     }
+    accessibility::describe(widget, c);
     widget->setObjectName(qs(c.name));
     if (c.index >= 0)
         widget->setProperty("index", c.index);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class BoardKeys;
 class QButtonGroup;
 
 namespace layout {
@@ -25,6 +26,9 @@ public:
     explicit Window(QWidget* parent = nullptr);
 
     Form2& form() { return form_; }
+    const Form2& form() const { return form_; }
+    // The board's place in the keyboard focus chain.
+    BoardKeys* board() const { return board_; }
 
     // Brings every widget in line with the form's Controls, changing only
     // what differs; a handler's changes thus reach the screen together.
@@ -42,5 +46,6 @@ private:
 
     Form2 form_;
     QButtonGroup* options_;
+    BoardKeys* board_ = nullptr;
     std::vector<std::function<void()>> syncs_;
 };

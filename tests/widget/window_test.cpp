@@ -1,10 +1,17 @@
 #include "ui/images.h"
+#include "ui/keyboard.h"
 #include "ui/layout.h"
 #include "ui/window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
+
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -258,6 +265,181 @@ TEST_F(WindowTest, DisabledCellLooksExactlyLikeAnEnabledOne) {
 
     EXPECT_EQ(shown(at("Pic15", 1)), shown(at("Pic05", 1)));
     EXPECT_EQ(shown(at("Pic15", 1)), images::cell(Image::ExtraBead));
+}
+
+// The window at a device pixel ratio, as a high-density screen gets it.
+QImage rendered(QWidget& window, double ratio) {
+    QImage image((QSizeF(window.size()) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    window.render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+TEST_F(WindowTest, HighDensityScreensGetWholePixelsOfTheImagesOwnColours) {
+    const QImage plain = shown(&window);
+    // Twice the size: cells, bars and picture keys are their pixels doubled.
+    const QImage twice = rendered(window, 2);
+    std::vector<QRect> crisp{rectOf("Picture22", 0), rectOf("Picture22", 1), rectOf("Command1", 0),
+                             rectOf("Command1", 1),  rectOf("Command3"),     rectOf("Command4")};
+    for (int rod = 0; rod < rodCount; ++rod)
+        crisp.insert(crisp.end(), {rectOf(upper(rod), 1), rectOf(lower(rod), 0)});
+    for (const QRect& r : crisp)
+        EXPECT_EQ(twice.copy(QRect(r.topLeft() * 2, r.size() * 2)),
+                  plain.copy(r).scaled(r.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+            << r.x() << "," << r.y();
+
+    // At 1.25 the cells' edges fall inside device pixels: still no seam where
+    // the window's background would show through.
+    const QImage fractional = rendered(window, 1.25);
+    const QRect deck = rectOf(lower(9), 0).united(rectOf(lower(0), 5));
+    const QRgb background = window.palette().color(QPalette::Window).rgb();
+    int seams = 0;
+    for (int y = deck.top() * 5 / 4; y < (deck.bottom() + 1) * 5 / 4; ++y)
+        for (int x = deck.left() * 5 / 4; x < (deck.right() + 1) * 5 / 4; ++x)
+            seams += fractional.pixel(x, y) == background;
+    EXPECT_EQ(seams, 0);
+}
+
+// Keys as the window system delivers them: to the focus widget, shortcuts first.
+class KeyboardTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window.windowHandle(), key, modifiers);
+    }
+    // Typed characters; "<" and ">" stand for the Left and Right keys.
+    void type(std::string_view keys) {
+        for (char c : keys)
+            c == '<'   ? key(Qt::Key_Left)
+            : c == '>' ? key(Qt::Key_Right)
+                       : QTest::keyClick(window.windowHandle(), c);
+    }
+    QString lastRods() { return text("Lab1", 2) + text("Lab1", 1) + text("Lab1", 0); }
+};
+
+TEST_F(KeyboardTest, ACalculationFromTheKeyboardAlone) {
+    ASSERT_EQ(QApplication::focusWidget(), window.board());
+    key(Qt::Key_Tab, Qt::ShiftModifier); // to the radio buttons: the point after rod 2
+    type("<<");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window.board());
+    EXPECT_EQ(window.form().dot, 2);
+    type("<<1>2"); // 1.20
+    key(Qt::Key_Asterisk, Qt::KeypadModifier);
+    type("3"); // 0.30
+    key(Qt::Key_Return);
+    EXPECT_EQ(lastRods(), "036");
+    key(Qt::Key_Slash, Qt::KeypadModifier);
+    type("4=");
+    EXPECT_EQ(lastRods(), "090");
+
+    type("xf>f*2"); // "Hex", FF on the rods 1 and 0, times 2
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(text("Label2"), "H = 1FE");
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(window.form().hexMode());
+    type("4h");
+    EXPECT_EQ(text("Label2"), "H = 4");
+}
+
+TEST_F(KeyboardTest, AShortcutOfADisabledKeyDoesNothing) {
+    EXPECT_EQ(at("Command3")->toolTip(), "Equals (=, Return, Enter)");
+    type("5h"); // "H-D" disables "="
+    ASSERT_FALSE(at("Command3")->isEnabled());
+    const auto before = state();
+    type("=");
+    key(Qt::Key_Return);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(state(), before);
+}
+
+TEST_F(KeyboardTest, DigitsPressTheMarkedRodsBeadsAndTheMarkStaysOnTheBars) {
+    EXPECT_FALSE(window.board()->markShown());
+    type("x<<f>7>c"); // "c" is a digit on the board in hexadecimal mode, not the clear
+    EXPECT_TRUE(window.board()->markShown());
+    const auto typed = state();
+
+    type("x"); // the same rods set with the mouse
+    for (auto [rod, value] : {std::pair{2, 15}, {1, 7}, {0, 12}}) {
+        click(upper(rod), value >= 10 ? 1 : value >= 5 ? 5 : 0);
+        click(lower(rod), value >= 10 ? value - 10 : value % 5);
+    }
+    EXPECT_FALSE(window.board()->markShown());
+    EXPECT_EQ(state(), typed);
+
+    type("<<<<<<<<<<7");
+    ASSERT_EQ(window.board()->rod(), 9);
+    const auto seven = state();
+    type("a"); // rod 9 cannot hold 10 even in hexadecimal mode
+    EXPECT_EQ(state(), seven);
+
+    // The mark lies on the bars over and under rod 9, never on a cell.
+    const QImage marked = shown(&window);
+    click("Label1");
+    const QImage plain = shown(&window);
+    QImage unmarked = marked;
+    QPainter painter(&unmarked);
+    for (const QRect& bar : {rectOf("Picture22", 1), rectOf("Picture22", 0)}) {
+        const QRect spot(rectOf(lower(9), 0).left(), bar.top(), 33, bar.height());
+        EXPECT_NE(marked.copy(spot), plain.copy(spot));
+        painter.drawImage(spot, plain.copy(spot));
+    }
+    painter.end();
+    EXPECT_EQ(unmarked, plain);
+}
+
+TEST_F(KeyboardTest, CtrlCCopiesTheNumberShownAndChangesNothing) {
+    click("Option1", 2); // the focus stays on the board
+    type("<1>5");        // 0.15 on the rods
+    const auto before = state();
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.15");
+    EXPECT_EQ(state(), before);
+}
+
+TEST_F(WindowTest, ScreenReadersHearWhatEachControlIsAndTheRodsValues) {
+    auto reader = [this](const QString& name, int index = -1) {
+        return QAccessible::queryAccessibleInterface(at(name, index));
+    };
+    auto name = [&reader](const QString& control, int index = -1) {
+        return reader(control, index)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name("Command1", 0), "Multiply");
+    EXPECT_EQ(name("Command1", 1), "Divide");
+    EXPECT_EQ(name("Command3"), "Equals");
+    EXPECT_EQ(name("Command4"), "Clear");
+    EXPECT_EQ(name("Command5"), "Convert between hexadecimal and decimal");
+    EXPECT_EQ(name("Command6"), "Hexadecimal mode");
+    EXPECT_EQ(name("Option1", 3), "Decimal point after rod 3");
+    EXPECT_EQ(name("Pic3", 2), "Rod 3, lower deck, cell 2");
+    EXPECT_EQ(name("Pic35", 1), "Rod 3, upper deck, cell 1");
+    EXPECT_EQ(name("Picture22", 1), "Top bar");
+    EXPECT_EQ(name("Frame1"), "Beam");
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isHidden() && !qobject_cast<QLabel*>(widget)) {
+            EXPECT_NE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), "")
+                << widget->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(reader("Pic3", 2)->role(), QAccessible::Button);
+
+    // A screen reader presses a cell as the mouse does; a disabled one ignores it.
+    for (const auto& [name, index] : {std::pair{"Pic3", 2}, {"Pic35", 1}})
+        reader(name, index)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(reader("Pic35", 1)->state().disabled);
+    EXPECT_EQ(reader("Pic3", 2)->text(QAccessible::Description), "Bare rod; rod 3 holds 2");
+    EXPECT_EQ(reader("Pic3", 0)->text(QAccessible::Description), "Bead; rod 3 holds 2");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.board())
+                    ->text(QAccessible::Description)
+                    .startsWith("Rod 0 holds 0."));
+
+    click("Command5"); // the result line is read as its text
+    EXPECT_EQ(reader("Label2")->text(QAccessible::Name), "H = 7D0");
 }
 
 } // namespace

@@ -1,0 +1,34 @@
+#include "calc/shown_number.h"
+
+#include "convert/convert.h"
+
+#include <algorithm>
+
+namespace calc {
+
+std::string shownNumber(const Form2& form) {
+    const Label& line = form.controls().resultLine();
+    if (line.visible && !line.caption.empty()) {
+        const auto mark = line.caption.find("= ");
+        return mark == std::string::npos ? line.caption : line.caption.substr(mark + 2);
+    }
+
+    if (form.hexMode()) {
+        double value = 0;
+        for (int rod = 0; rod <= 7; ++rod)
+            value += convert::numericValue(form.rodstrAt(rod)) * convert::pow16(rod);
+        return convert::hexText(value);
+    }
+
+    // The digits after the point stay as the rods show them, trailing zeros
+    // too: "0000012.50" gives "12.50", the same value that "*" would take,
+    // written as the board writes it.
+    std::string whole;
+    std::string fraction;
+    for (int rod = rodCount - 1; rod >= 0; --rod)
+        (rod < form.dot ? fraction : whole) += form.rodstrAt(rod);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    return fraction.empty() ? whole : whole + '.' + fraction;
+}
+
+} // namespace calc
