@@ -17,8 +17,8 @@ void Form2::Command4_Click() {
         controls_.setCellEnabled(Deck::Lower, rod, 5, false);
     }
     for (int k = 0; k < rodCount; ++k) {
-        numstr.at(idx(k)) = "0";
-        digstr.at(idx(k)) = "0";
+        numstr.at(idx(k)).assign(1, '0');
+        digstr.at(idx(k)).assign(1, '0');
         controls_.rodLabel(k).caption.clear();
     }
     digit = 0;
