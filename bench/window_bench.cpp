@@ -1,0 +1,132 @@
+// Press-to-repaint of the window under the offscreen platform: one mouse press
+// on a bead cell, delivered to the cell as the window delivers it, then the
+// repaint that the press asked for, until the changed widgets have painted and
+// the window's backing store is flushed. The "painted" counter is the number of
+// widgets that painted per press: only the changed cells of the pressed rod.
+
+#include "ui/layout.h"
+#include "ui/window.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <set>
+
+namespace {
+
+Window* window = nullptr;
+
+// Counts the paint events of every widget, and names the widgets that painted.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+    std::set<QString> painted;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+            painted.insert(object->objectName() + "(" + object->property("index").toString() + ")");
+        }
+        return false;
+    }
+};
+
+QWidget* cell(Deck deck, int rod, int index) {
+    const std::string_view name =
+        deck == Deck::Upper ? layout::upperDeckName(rod) : layout::lowerDeckName(rod);
+    return window->control(QString::fromUtf8(name.data(), qsizetype(name.size())), index);
+}
+
+// Runs the posted repaint now, as the event loop would: the dirty widgets
+// paint into the backing store, which is then flushed.
+void repaint() {
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &request);
+}
+
+void press(QWidget* target, Qt::MouseButton button) {
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QMouseEvent event(QEvent::MouseButtonPress, at, target->mapToGlobal(at), button, button,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+    repaint();
+}
+
+struct Press {
+    Deck deck;
+    int index;
+    Qt::MouseButton button;
+};
+
+// Presses the given cells of rod 4 in turn, over and over.
+void run(benchmark::State& state, std::initializer_list<Press> presses) {
+    window->form().Command4_Click(); // "C": a cleared board
+    window->sync();
+    repaint();
+    std::vector<std::pair<QWidget*, Qt::MouseButton>> targets;
+    for (const Press& p : presses)
+        targets.emplace_back(cell(p.deck, 4, p.index), p.button);
+    for (const auto& [target, button] : targets) // reach the steady state
+        press(target, button);
+
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        press(targets[next].first, targets[next].second);
+        next = (next + 1) % targets.size();
+    }
+    qApp->removeEventFilter(&counter);
+    state.counters["painted"] =
+        benchmark::Counter(counter.count, benchmark::Counter::kAvgIterations);
+    QStringList names;
+    for (const QString& name : counter.painted)
+        names << name;
+    state.SetLabel(names.isEmpty() ? "nothing painted" : names.join(' ').toStdString());
+}
+
+// The gap of the lower deck moves: two cells change.
+void lowerDeck(benchmark::State& state) {
+    run(state, {{Deck::Lower, 1, Qt::LeftButton}, {Deck::Lower, 3, Qt::LeftButton}});
+}
+
+// A lower deck press, a press taking the 5 away, and a right press that sets
+// the lower deck and puts the 5 back: two, two and four cells change.
+void bothDecks(benchmark::State& state) {
+    run(state, {{Deck::Lower, 1, Qt::LeftButton},
+                {Deck::Upper, 0, Qt::LeftButton},
+                {Deck::Lower, 4, Qt::RightButton}});
+}
+
+// A press on the gap where it already is changes nothing.
+void noChange(benchmark::State& state) {
+    run(state, {{Deck::Lower, 2, Qt::LeftButton}});
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Window w;
+    window = &w;
+    w.show();
+    QCoreApplication::processEvents();
+    repaint();
+
+    benchmark::RegisterBenchmark("press to repaint/lower deck, 2 cells", lowerDeck)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("press to repaint/both decks, 2, 2 and 4 cells", bothDecks)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("press to repaint/no change", noChange)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
