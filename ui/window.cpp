@@ -14,7 +14,6 @@
 
 #include <array>
 #include <stdexcept>
-#include <type_traits>
 
 namespace {
 
@@ -104,13 +103,9 @@ Image sourceImage(std::string_view name) {
 
 } // namespace
 
-template <typename Handler> auto Window::answer(Handler handler) {
-    // Qt hands a slot every argument of the signal that it can take.
-    return [this, handler](auto... args) {
-        if constexpr (std::is_invocable_v<Handler, decltype(args)...>)
-            handler(args...);
-        else
-            handler();
+template <typename... Args, typename Handler> auto Window::answer(Handler handler) {
+    return [this, handler](Args... args) {
+        handler(args...);
         sync();
     };
 }
@@ -123,7 +118,7 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     for (const layout::Control& c : layout::controls())
         addControl(c);
     connect(options_, &QButtonGroup::idClicked, this,
-            answer([this](int index) { form_.userClicksOption(index); }));
+            answer<int>([this](int index) { form_.userClicksOption(index); }));
     syncs_.push_back([this] { syncOption(); });
     board_ = new BoardKeys(this);
     syncs_.push_back([this] { board_->describe(); });
@@ -191,7 +186,7 @@ void Window::addControl(const layout::Control& c) {
     case Kind::LowerCell: {
         auto* cell = new Picture(parent);
         const Deck deck = c.kind == Kind::UpperCell ? Deck::Upper : Deck::Lower;
-        cell->onPress = answer([this, deck, rod = c.rod, i = c.index](int button) {
+        cell->onPress = answer<int>([this, deck, rod = c.rod, i = c.index](int button) {
             if (deck == Deck::Upper)
                 form_.UpperDeck_MouseDown(rod, i, button);
             else

@@ -41,8 +41,9 @@ public:
 private:
     void addControl(const layout::Control& c);
     void syncOption();
-    // Runs one of the form's handlers as the answer to a user's event.
-    template <typename Handler> auto answer(Handler handler);
+    // Runs one of the form's handlers as the answer to a user's event, then
+    // brings the widgets in line with what it changed; Args are the event's.
+    template <typename... Args, typename Handler> auto answer(Handler handler);
 
     Form2 form_;
     QButtonGroup* options_;
