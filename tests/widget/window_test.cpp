@@ -1,445 +1,252 @@
 #include "ui/images.h"
-#include "ui/keyboard.h"
 #include "ui/layout.h"
 #include "ui/window.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPainter>
 #include <QTest>
-
-#include <string_view>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <functional>
+#include <set>
+#include <stdexcept>
 #include <string>
-#include <vector>
-
-// Readable texts in the failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include <string_view>
+#include <tuple>
 
 namespace {
 
-QString lower(int rod) {
-    return QString::fromUtf8(layout::lowerDeckName(rod).data());
-}
-QString upper(int rod) {
-    return QString::fromUtf8(layout::upperDeckName(rod).data());
-}
-
-// Counts the mouse events that reach one widget itself.
-class MouseSpy : public QObject {
-public:
-    explicit MouseSpy(QWidget* watched) : watched_(watched) { watched->installEventFilter(this); }
-    int count = 0;
-
-protected:
+// Records which objects receive events of the given types.
+struct Spy : QObject {
+    explicit Spy(std::set<QEvent::Type> types) : types(types) { qApp->installEventFilter(this); }
     bool eventFilter(QObject* object, QEvent* event) override {
-        const auto t = event->type();
-        if (object == watched_ &&
-            (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
-             t == QEvent::MouseButtonDblClick))
-            ++count;
+        if (types.count(event->type()))
+            got.insert(object);
         return false;
     }
-
-private:
-    QWidget* watched_;
+    std::set<QEvent::Type> types;
+    std::multiset<QObject*> got;
 };
+
+// A widget as drawn at a device pixel ratio.
+QImage shown(QWidget* widget, double ratio = 1) {
+    QImage image(widget->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    widget->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
 
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
+    QString lower(int rod) { return QString::fromUtf8(layout::lowerDeckName(rod).data()); }
+    QString upper(int rod) { return QString::fromUtf8(layout::upperDeckName(rod).data()); }
     QWidget* at(const QString& name, int index = -1) {
-        QWidget* widget = window.control(name, index);
-        EXPECT_NE(widget, nullptr) << name.toStdString() << "(" << index << ")";
-        return widget;
+        if (QWidget* widget = window.control(name, index))
+            return widget;
+        throw std::invalid_argument("no control " + name.toStdString());
     }
     QRect rectOf(const QString& name, int index = -1) {
-        QWidget* w = at(name, index);
-        return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+        return QRect(at(name, index)->mapTo(&window, QPoint(0, 0)), at(name, index)->size());
     }
-    bool checked(int option) {
-        return static_cast<QAbstractButton*>(at("Option1", option))->isChecked();
-    }
-    QString text(const QString& name, int index = -1) {
-        return static_cast<QLabel*>(at(name, index))->text();
+    QPoint centre(const QString& name, int index = -1) { return rectOf(name, index).center(); }
+    bool checked(int rod) { return at("Option1", rod)->property("checked").toBool(); }
+    std::string text(const QString& name, int i = -1) {
+        return at(name, i)->property("text").toString().toStdString();
     }
 
-    // A click as the window system delivers it: at a point of the window, to
-    // whatever widget lies there.
-    void clickAt(QWidget* target, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(window.windowHandle(), button, {}, target->mapTo(&window, pos));
-    }
+    // The rods as the window shows them, without the bars.
+    QImage rods() { return window.grab(rectOf(upper(9), 1).united(rectOf(lower(0), 5))).toImage(); }
+
+    // Input as the window system delivers it: a click at a point of the
+    // window to whatever widget lies there, keys to the focus widget.
     void click(const QString& name, int index = -1, Qt::MouseButton button = Qt::LeftButton) {
-        QWidget* w = at(name, index);
-        clickAt(w, w->rect().center(), button);
+        QTest::mouseClick(window.windowHandle(), button, {}, centre(name, index));
     }
-
-    // Everything a click could change: every cell, the rods' texts, the labels.
-    std::vector<std::string> state() {
-        const Controls& c = window.form().controls();
-        std::vector<std::string> s;
-        for (int rod = 0; rod < rodCount; ++rod) {
-            for (int i : upperCellIndices)
-                s.push_back(std::to_string(int(c.cell(Deck::Upper, rod, i).image)) +
-                            std::to_string(c.cell(Deck::Upper, rod, i).enabled));
-            for (int i = 0; i < lowerCellCount; ++i)
-                s.push_back(std::to_string(int(c.cell(Deck::Lower, rod, i).image)) +
-                            std::to_string(c.cell(Deck::Lower, rod, i).enabled));
-            s.push_back(window.form().rodstrAt(rod));
-            s.push_back(c.rodLabel(rod).caption + std::to_string(c.rodLabel(rod).visible));
-        }
-        s.push_back(c.resultLine().caption + std::to_string(c.resultLine().visible));
-        s.push_back(std::to_string(window.form().dot));
-        return s;
+    // Typed characters: "<" and ">" are Left and Right, "\t" Tab and "\b"
+    // Backtab, "\r" Return, "\n" the keypad's Enter, "!" Escape.
+    void type(std::string_view keys) {
+        constexpr std::string_view named = "<>\t\b\r\n!";
+        const Qt::Key codes[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_Tab,   Qt::Key_Backtab,
+                                 Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+        for (char c : keys)
+            if (const auto n = named.find(c); n != named.npos)
+                QTest::keyClick(window.windowHandle(), codes[n],
+                                c == '\n' ? Qt::KeypadModifier : Qt::NoModifier);
+            else
+                QTest::keyClick(window.windowHandle(), c);
+    }
+    // The pending repaint, now, as the event loop would run it.
+    void repaint() {
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&window, &request);
     }
 
     Window window;
 };
 
-QImage shown(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThem) {
+TEST_F(WindowTest, StartsWithEachControlAtItsPixels) {
     EXPECT_EQ(window.windowTitle(), "Rodwise H-D");
     EXPECT_EQ(window.size(), QSize(438, 280));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    const std::tuple<const char*, int, QRect> places[] = {
+        {"pic95", 1, {16, 50, 33, 18}},      {"Pic0", 5, {313, 206, 33, 18}},
+        {"Picture22", 1, {16, 38, 330, 12}}, {"Frame1", -1, {16, 104, 330, 12}},
+        {"Option1", 9, {25, 104, 12, 12}},   {"Picture22", 0, {16, 224, 330, 12}},
+        {"Command1", 3, {320, 17, 25, 15}},  {"Lab1", 8, {51, 236, 19, 15}},
+        {"Label2", -1, {30, 254, 260, 17}},  {"Pic80", -1, {366, 93, 33, 18}}};
+    for (const auto& [name, index, place] : places)
+        EXPECT_EQ(rectOf(name, index), place) << name << "(" << index << ")";
 
-    for (int i = 0; i < lowerCellCount; ++i)
-        EXPECT_EQ(rectOf("Pic0", i), QRect(313, 116 + 18 * i, 33, 18)) << "Pic0(" << i << ")";
-    EXPECT_EQ(rectOf("pic95", 1), QRect(16, 50, 33, 18));
-    EXPECT_EQ(rectOf("pic95", 0), QRect(16, 86, 33, 18));
-    EXPECT_EQ(rectOf("Picture22", 1), QRect(16, 38, 330, 12));
-    EXPECT_EQ(rectOf("Frame1"), QRect(16, 104, 330, 12));
-    EXPECT_EQ(rectOf("Option1", 9), QRect(25, 104, 12, 12));
-    EXPECT_EQ(at("Option1", 9)->parentWidget(), at("Frame1"));
-    EXPECT_EQ(rectOf("Picture22", 0), QRect(16, 224, 330, 12));
-    EXPECT_EQ(rectOf("Command1", 3), QRect(320, 17, 25, 15));
-    EXPECT_EQ(rectOf("Lab1", 8), QRect(51, 236, 19, 15));
-    EXPECT_EQ(rectOf("Label2"), QRect(30, 254, 260, 17));
-    EXPECT_EQ(rectOf("Pic80"), QRect(366, 93, 33, 18));
-}
-
-TEST_F(WindowTest, RodsRunRightToLeftWithTheirRadioAndLabel) {
+    EXPECT_TRUE(at("Pic80")->isHidden() && at("Pic81")->isHidden() && at("Pic82")->isHidden());
     for (int rod = 0; rod < rodCount; ++rod) {
-        const QRect column = rectOf(lower(rod), 0);
-        EXPECT_EQ(column.left(), 313 - 33 * rod) << "rod " << rod;
-        // The board's columns touch: ten of them fill the bars exactly.
-        EXPECT_EQ(rectOf(upper(rod), 1).left(), column.left());
-        EXPECT_TRUE(column.contains(rectOf("Option1", rod).center().x(), column.center().y()));
-        EXPECT_TRUE(column.contains(rectOf("Lab1", rod).center().x(), column.center().y()));
-        // The upper deck reads 1, 5, 0 from the top; the lower 0 to 5 from the beam.
-        EXPECT_LT(rectOf(upper(rod), 1).top(), rectOf(upper(rod), 5).top());
-        EXPECT_LT(rectOf(upper(rod), 5).top(), rectOf(upper(rod), 0).top());
-        EXPECT_EQ(rectOf(upper(rod), 0).bottom() + 1, rectOf("Frame1").top());
-        EXPECT_EQ(rectOf("Frame1").bottom() + 1, column.top());
-        EXPECT_EQ(rectOf(lower(rod), 5).bottom() + 1, rectOf("Picture22", 0).top());
+        EXPECT_EQ(rectOf(lower(rod), 0), QRect(313 - 33 * rod, 116, 33, 18)) << rod;
+        EXPECT_FALSE(at("Lab1", rod)->isVisible()) << rod;
+        EXPECT_EQ(checked(rod), rod == 0) << rod;
     }
-    EXPECT_EQ(rectOf(lower(9), 0).left(), rectOf("Frame1").left());
-    EXPECT_EQ(rectOf(lower(0), 0).right(), rectOf("Frame1").right());
+    EXPECT_TRUE(at("Label2")->isVisible() && text("Label2").empty());
+    EXPECT_FALSE(at("Command1", 2)->isEnabled() || at("Command1", 3)->isEnabled()); // H.+, H.-
 }
 
-TEST_F(WindowTest, StartsClearedWithRodLabelsHidden) {
-    for (const char* source : {"Pic80", "Pic81", "Pic82"})
-        EXPECT_FALSE(at(source)->isVisible()) << source;
-    for (int rod = 0; rod < rodCount; ++rod)
-        EXPECT_FALSE(at("Lab1", rod)->isVisible()) << rod;
-    EXPECT_TRUE(at("Label2")->isVisible());
-    EXPECT_EQ(text("Label2"), "");
-    EXPECT_EQ(text("Label1"), "Tallwood");
-    for (int k = 0; k < rodCount; ++k)
-        EXPECT_EQ(checked(k), k == 0) << "Option1(" << k << ")";
-    EXPECT_FALSE(at("Command1", 2)->isEnabled());
-    EXPECT_FALSE(at("Command1", 3)->isEnabled());
-    for (const char* key : {"Command3", "Command4", "Command5", "Command6"})
-        EXPECT_TRUE(at(key)->isEnabled()) << key;
-    // Decimal mode: the beads that only values above 9 use take no clicks.
-    EXPECT_FALSE(at("Pic05", 1)->isEnabled());
-    EXPECT_FALSE(at("Pic0", 5)->isEnabled());
+// Each click runs its control's handler: a twin window, its form's handlers
+// run directly, looks the same after each.
+TEST_F(WindowTest, ClicksReachTheirHandlers) {
+    Window twin;
+    const Qt::MouseButton left = Qt::LeftButton;
+    const std::tuple<QPoint, Qt::MouseButton, std::function<void(Form2&)>> clicks[] = {
+        {centre(lower(3), 2), left, [](Form2& f) { f.LowerDeck_MouseDown(3, 2, 1); }},
+        {centre(lower(6), 4), Qt::RightButton, [](Form2& f) { f.LowerDeck_MouseDown(6, 4, 2); }},
+        {centre(lower(5), 1), Qt::MiddleButton, [](Form2& f) { f.LowerDeck_MouseDown(5, 1, 4); }},
+        // A radio button's corner is the button's; between two lies the beam.
+        {rectOf("Option1", 4).topLeft(), left, [](Form2& f) { f.userClicksOption(4); }},
+        {rectOf("Option1", 3).topRight() + QPoint(2, 0), left, [](Form2& f) { f.Frame1_Click(); }},
+        {centre(lower(0), 3), left, [](Form2& f) { f.LowerDeck_MouseDown(0, 3, 1); }},
+        {centre("Command1", 0), left, [](Form2& f) { f.Command1_Click(0); }},
+        {centre(upper(1), 0), left, [](Form2& f) { f.UpperDeck_MouseDown(1, 0, 1); }},
+        {centre("Command3"), left, [](Form2& f) { f.Command3_Click(); }},
+        {centre("Command1", 1), left, [](Form2& f) { f.Command1_Click(1); }},
+        {centre(lower(2), 1), left, [](Form2& f) { f.LowerDeck_MouseDown(2, 1, 1); }},
+        {centre("Picture22", 0), Qt::RightButton, [](Form2&) {}}, // a press, not a click
+        {centre("Picture22", 0), left, [](Form2& f) { f.Picture22_Click(0); }},
+        {centre("Lab1", 4), left, [](Form2& f) { f.Lab1_Click(4); }},
+        {centre("Command4"), left, [](Form2& f) { f.Command4_Click(); }},
+        {centre("Command5"), left, [](Form2& f) { f.Command5_Click(); }},
+        {centre("Command6"), left, [](Form2& f) { f.Command6_Click(); }},
+    };
+    for (const auto& [where, button, handler] : clicks) {
+        QTest::mouseClick(window.windowHandle(), button, {}, where);
+        handler(twin.form());
+        twin.sync();
+        ASSERT_EQ(shown(&window), shown(&twin)) << &where - &std::get<0>(clicks[0]);
+    }
 }
 
-TEST_F(WindowTest, BarsShowRodLabelsAndARodLabelHidesThem) {
-    click("Picture22", 0);
-    for (int rod = 0; rod < rodCount; ++rod)
-        EXPECT_TRUE(at("Lab1", rod)->isVisible()) << rod;
-    click("Picture22", 1);
-    EXPECT_TRUE(at("Lab1", 9)->isVisible());
-    click("Lab1", 4);
-    for (int rod = 0; rod < rodCount; ++rod)
-        EXPECT_FALSE(at("Lab1", rod)->isVisible()) << rod;
-}
-
-TEST_F(WindowTest, BeadPressesReachTheirDeckWithTheButton) {
-    click(lower(3), 2);
-    EXPECT_EQ(window.form().rodstrAt(3), "2");
-    EXPECT_EQ(shown(at(lower(3), 2)), images::cell(Image::Gap));
-    EXPECT_EQ(shown(at(lower(3), 0)), images::cell(Image::Bead));
-
-    click(upper(9), 5);
-    EXPECT_EQ(window.form().rodstrAt(9), "5");
-
-    // The right button on a lower cell sets the upper deck to 5 as well.
-    click(lower(6), 4, Qt::RightButton);
-    EXPECT_EQ(window.form().rodstrAt(6), "9");
-}
-
-TEST_F(WindowTest, KeysAndRadioButtonsReachTheirHandlers) {
-    click("Option1", 4);
-    EXPECT_EQ(window.form().dot, 4);
-    EXPECT_TRUE(checked(4));
-
-    click("Command4"); // "C"
-    EXPECT_EQ(window.form().dot, 0);
-    EXPECT_TRUE(checked(0));
-    EXPECT_FALSE(checked(4));
-
-    click("Command6"); // "Hex": upper cell 1 opens on rods 0 to 7
-    for (int rod = 0; rod < rodCount; ++rod)
-        EXPECT_EQ(at(upper(rod), 1)->isEnabled(), rod < 8) << rod;
+TEST_F(WindowTest, ADisabledCellTakesNoPressAndLooksLikeAnEnabledOne) {
+    click("Command6"); // "Hex" opens the top cells of rods 0 to 7 alone
+    ASSERT_FALSE(at(upper(8), 1)->isEnabled());
+    ASSERT_TRUE(at(upper(7), 1)->isEnabled());
     EXPECT_TRUE(checked(7));
+    for (int rod : {7, 8})
+        EXPECT_EQ(shown(at(upper(rod), 1)), images::cell(Image::ExtraBead)) << rod;
 
-    click("Command4");
-    click(lower(0), 4);
-    click("Command5"); // "H-D" in decimal mode
-    EXPECT_EQ(text("Label2"), "H = 4");
-    EXPECT_FALSE(at("Command3")->isEnabled());
-}
-
-TEST_F(WindowTest, PressOnADisabledCellEndsNowhere) {
-    click(lower(2), 3);
-    QWidget* cell = at("Pic05", 1);
-    ASSERT_FALSE(cell->isEnabled());
-    MouseSpy windowSpy(&window);
-    MouseSpy beamSpy(at("Frame1"));
-    const auto before = state();
-
+    Spy mouse({QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick});
+    const QImage before = shown(&window);
     for (auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        click("Pic05", 1, button);
-    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
-                       cell->mapTo(&window, cell->rect().center()));
-
-    EXPECT_EQ(state(), before);
-    EXPECT_EQ(windowSpy.count, 0);
-    EXPECT_EQ(beamSpy.count, 0);
+        click(upper(8), 1, button);
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, rectOf(upper(8), 1).center());
+    EXPECT_EQ(shown(&window), before);
+    EXPECT_EQ(mouse.got.count(&window) + mouse.got.count(at("Frame1")), 0u);
 }
 
-TEST_F(WindowTest, BeamClickResetsTheBoardButARadioClickDoesNot) {
-    click(lower(3), 2);
-    click(upper(5), 0);
-    click(upper(5), 5);
-    // Any point of a radio button belongs to the button, not to the beam.
-    clickAt(at("Option1", 4), QPoint(0, 0));
-    EXPECT_EQ(window.form().dot, 4);
-    EXPECT_EQ(window.form().rodstrAt(3), "2");
-
-    // Between the radio buttons over rods 3 and 2 lies the bare beam.
-    const QRect left = rectOf("Option1", 3);
-    const QRect right = rectOf("Option1", 2);
-    ASSERT_LT(left.right() + 1, right.left());
-    clickAt(&window, QPoint((left.right() + right.left()) / 2, left.center().y()));
-    EXPECT_EQ(window.form().rodstrAt(3), "0");
-    EXPECT_EQ(window.form().rodstrAt(5), "0");
-    EXPECT_EQ(shown(at(lower(3), 0)), images::cell(Image::Gap));
-    EXPECT_TRUE(checked(4));
+TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
+    repaint();
+    Spy paints({QEvent::Paint});
+    click(lower(3), 3); // the gap moves from cell 0 to cell 3
+    repaint();
+    EXPECT_EQ(paints.got, (std::multiset<QObject*>{at(lower(3), 0), at(lower(3), 3)}));
+    EXPECT_EQ(shown(at(lower(3), 3)), images::cell(Image::Gap));
+    paints.got.clear();
+    click(lower(3), 3); // the gap is there already
+    repaint();
+    EXPECT_TRUE(paints.got.empty());
+    click("Command6"); // "Hex" opens the top cells but changes no picture
+    repaint();
+    EXPECT_EQ(paints.got.count(at(upper(0), 1)), 0u);
 }
 
-TEST_F(WindowTest, DisabledCellLooksExactlyLikeAnEnabledOne) {
-    Controls& controls = window.form().controls();
-    controls.setCellEnabled(Deck::Upper, 0, 1, true);
-    controls.setCellEnabled(Deck::Upper, 1, 1, false);
-    window.sync();
-    ASSERT_TRUE(at("Pic05", 1)->isEnabled());
-    ASSERT_FALSE(at("Pic15", 1)->isEnabled());
-
-    EXPECT_EQ(shown(at("Pic15", 1)), shown(at("Pic05", 1)));
-    EXPECT_EQ(shown(at("Pic15", 1)), images::cell(Image::ExtraBead));
-}
-
-// The window at a device pixel ratio, as a high-density screen gets it.
-QImage rendered(QWidget& window, double ratio) {
-    QImage image((QSizeF(window.size()) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    window.render(&image);
-    image.setDevicePixelRatio(1);
-    return image;
-}
-
-TEST_F(WindowTest, HighDensityScreensGetWholePixelsOfTheImagesOwnColours) {
-    const QImage plain = shown(&window);
-    // Twice the size: cells, bars and picture keys are their pixels doubled.
-    const QImage twice = rendered(window, 2);
-    std::vector<QRect> crisp{rectOf("Picture22", 0), rectOf("Picture22", 1), rectOf("Command1", 0),
-                             rectOf("Command1", 1),  rectOf("Command3"),     rectOf("Command4")};
-    for (int rod = 0; rod < rodCount; ++rod)
-        crisp.insert(crisp.end(), {rectOf(upper(rod), 1), rectOf(lower(rod), 0)});
-    for (const QRect& r : crisp)
-        EXPECT_EQ(twice.copy(QRect(r.topLeft() * 2, r.size() * 2)),
-                  plain.copy(r).scaled(r.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation))
-            << r.x() << "," << r.y();
-
-    // At 1.25 the cells' edges fall inside device pixels: still no seam where
-    // the window's background would show through.
-    const QImage fractional = rendered(window, 1.25);
-    const QRect deck = rectOf(lower(9), 0).united(rectOf(lower(0), 5));
-    const QRgb background = window.palette().color(QPalette::Window).rgb();
-    int seams = 0;
-    for (int y = deck.top() * 5 / 4; y < (deck.bottom() + 1) * 5 / 4; ++y)
-        for (int x = deck.left() * 5 / 4; x < (deck.right() + 1) * 5 / 4; ++x)
-            seams += fractional.pixel(x, y) == background;
-    EXPECT_EQ(seams, 0);
-}
-
-// Keys as the window system delivers them: to the focus widget, shortcuts first.
-class KeyboardTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(window.windowHandle(), key, modifiers);
-    }
-    // Typed characters; "<" and ">" stand for the Left and Right keys.
-    void type(std::string_view keys) {
-        for (char c : keys)
-            c == '<'   ? key(Qt::Key_Left)
-            : c == '>' ? key(Qt::Key_Right)
-                       : QTest::keyClick(window.windowHandle(), c);
-    }
-    QString lastRods() { return text("Lab1", 2) + text("Lab1", 1) + text("Lab1", 0); }
-};
-
-TEST_F(KeyboardTest, ACalculationFromTheKeyboardAlone) {
-    ASSERT_EQ(QApplication::focusWidget(), window.board());
-    key(Qt::Key_Tab, Qt::ShiftModifier); // to the radio buttons: the point after rod 2
-    type("<<");
-    key(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), window.board());
-    EXPECT_EQ(window.form().dot, 2);
-    type("<<1>2"); // 1.20
-    key(Qt::Key_Asterisk, Qt::KeypadModifier);
-    type("3"); // 0.30
-    key(Qt::Key_Return);
+TEST_F(WindowTest, ACalculationFromTheKeyboardAlone) {
+    type("\b<<\t"); // over to the radio buttons: the point after rod 2, and back
+    const auto lastRods = [this] { return text("Lab1", 2) + text("Lab1", 1) + text("Lab1", 0); };
+    type("<<1>2*3\r"); // 1.20 * 0.30
     EXPECT_EQ(lastRods(), "036");
-    key(Qt::Key_Slash, Qt::KeypadModifier);
-    type("4=");
+    type("/4=");
     EXPECT_EQ(lastRods(), "090");
-
-    type("xf>f*2"); // "Hex", FF on the rods 1 and 0, times 2
-    key(Qt::Key_Enter, Qt::KeypadModifier);
+    type("xf>f*2\n"); // "Hex", FF on the rods 1 and 0, times 2
     EXPECT_EQ(text("Label2"), "H = 1FE");
-    key(Qt::Key_Escape);
-    EXPECT_FALSE(window.form().hexMode());
-    type("4h");
+    type("!4h"); // the clear, back in decimal mode
     EXPECT_EQ(text("Label2"), "H = 4");
-}
 
-TEST_F(KeyboardTest, AShortcutOfADisabledKeyDoesNothing) {
-    EXPECT_EQ(at("Command3")->toolTip(), "Equals (=, Return, Enter)");
-    type("5h"); // "H-D" disables "="
+    // "H-D" has disabled "=": none of its shortcuts reaches it.
     ASSERT_FALSE(at("Command3")->isEnabled());
-    const auto before = state();
-    type("=");
-    key(Qt::Key_Return);
-    key(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(state(), before);
+    const QImage before = shown(&window);
+    type("=\r\n");
+    EXPECT_EQ(shown(&window), before);
 }
 
-TEST_F(KeyboardTest, DigitsPressTheMarkedRodsBeadsAndTheMarkStaysOnTheBars) {
-    EXPECT_FALSE(window.board()->markShown());
+TEST_F(WindowTest, TypedDigitsAreMouseClicksAndCtrlCCopiesThem) {
     type("x<<f>7>c"); // "c" is a digit on the board in hexadecimal mode, not the clear
-    EXPECT_TRUE(window.board()->markShown());
-    const auto typed = state();
+    const QImage typed = rods();
+    QTest::keySequence(window.windowHandle(), QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "F7C");
+    EXPECT_EQ(rods(), typed);
 
     type("x"); // the same rods set with the mouse
     for (auto [rod, value] : {std::pair{2, 15}, {1, 7}, {0, 12}}) {
         click(upper(rod), value >= 10 ? 1 : value >= 5 ? 5 : 0);
         click(lower(rod), value >= 10 ? value - 10 : value % 5);
     }
-    EXPECT_FALSE(window.board()->markShown());
-    EXPECT_EQ(state(), typed);
+    EXPECT_EQ(rods(), typed);
 
-    type("<<<<<<<<<<7");
-    ASSERT_EQ(window.board()->rod(), 9);
-    const auto seven = state();
-    type("a"); // rod 9 cannot hold 10 even in hexadecimal mode
-    EXPECT_EQ(state(), seven);
-
-    // The mark lies on the bars over and under rod 9, never on a cell.
-    const QImage marked = shown(&window);
-    click("Label1");
-    const QImage plain = shown(&window);
-    QImage unmarked = marked;
-    QPainter painter(&unmarked);
-    for (const QRect& bar : {rectOf("Picture22", 1), rectOf("Picture22", 0)}) {
-        const QRect spot(rectOf(lower(9), 0).left(), bar.top(), 33, bar.height());
-        EXPECT_NE(marked.copy(spot), plain.copy(spot));
-        painter.drawImage(spot, plain.copy(spot));
-    }
-    painter.end();
-    EXPECT_EQ(unmarked, plain);
+    type("<<<<<<<<<<7a"); // rod 9 cannot hold 10 even in hexadecimal mode
+    EXPECT_EQ(window.form().rodstrAt(9), "7");
 }
 
-TEST_F(KeyboardTest, CtrlCCopiesTheNumberShownAndChangesNothing) {
-    click("Option1", 2); // the focus stays on the board
-    type("<1>5");        // 0.15 on the rods
-    const auto before = state();
-    key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.15");
-    EXPECT_EQ(state(), before);
-}
-
-TEST_F(WindowTest, ScreenReadersHearWhatEachControlIsAndTheRodsValues) {
-    auto reader = [this](const QString& name, int index = -1) {
+TEST_F(WindowTest, ScreenReadersHearNamesRolesAndValues) {
+    const auto reader = [this](const QString& name, int index = -1) {
         return QAccessible::queryAccessibleInterface(at(name, index));
     };
-    auto name = [&reader](const QString& control, int index = -1) {
-        return reader(control, index)->text(QAccessible::Name);
-    };
-    EXPECT_EQ(name("Command1", 0), "Multiply");
-    EXPECT_EQ(name("Command1", 1), "Divide");
-    EXPECT_EQ(name("Command3"), "Equals");
-    EXPECT_EQ(name("Command4"), "Clear");
-    EXPECT_EQ(name("Command5"), "Convert between hexadecimal and decimal");
-    EXPECT_EQ(name("Command6"), "Hexadecimal mode");
-    EXPECT_EQ(name("Option1", 3), "Decimal point after rod 3");
-    EXPECT_EQ(name("Pic3", 2), "Rod 3, lower deck, cell 2");
-    EXPECT_EQ(name("Pic35", 1), "Rod 3, upper deck, cell 1");
-    EXPECT_EQ(name("Picture22", 1), "Top bar");
-    EXPECT_EQ(name("Frame1"), "Beam");
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isHidden() && !qobject_cast<QLabel*>(widget)) {
-            EXPECT_NE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), "")
-                << widget->objectName().toStdString();
-        }
-    }
-    EXPECT_EQ(reader("Pic3", 2)->role(), QAccessible::Button);
+    const std::pair<const char*, int> named[] = {
+        {"Command1", 0}, {"Command4", -1}, {"Option1", 3}, {"Pic3", 2},
+        {"Pic35", 1},    {"Picture22", 1}, {"Frame1", -1}};
+    QStringList heard;
+    for (const auto& [name, index] : named)
+        heard << reader(name, index)->text(QAccessible::Name);
+    EXPECT_EQ(heard.join("; "), "Multiply; Clear; Decimal point after rod 3; Rod 3, lower deck, "
+                                "cell 2; Rod 3, upper deck, cell 1; Top bar; Beam");
+    for (const auto& [name, index] : {std::pair{"Pic3", 2}, {"Picture22", 0}, {"Frame1", -1}})
+        EXPECT_EQ(reader(name, index)->role(), QAccessible::Button) << name;
 
-    // A screen reader presses a cell as the mouse does; a disabled one ignores it.
-    for (const auto& [name, index] : {std::pair{"Pic3", 2}, {"Pic35", 1}})
+    // A reader presses a cell as the mouse does; a disabled one ignores it.
+    for (const auto& [name, index] : {std::pair{"Pic0", 2}, {"Pic05", 1}})
         reader(name, index)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(reader("Pic35", 1)->state().disabled);
-    EXPECT_EQ(reader("Pic3", 2)->text(QAccessible::Description), "Bare rod; rod 3 holds 2");
-    EXPECT_EQ(reader("Pic3", 0)->text(QAccessible::Description), "Bead; rod 3 holds 2");
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.board())
-                    ->text(QAccessible::Description)
-                    .startsWith("Rod 0 holds 0."));
+    EXPECT_EQ(reader("Pic0", 2)->text(QAccessible::Description), "Bare rod; rod 0 holds 2");
+    EXPECT_TRUE(reader("Board")->text(QAccessible::Description).startsWith("Rod 0 holds 2."));
+}
 
-    click("Command5"); // the result line is read as its text
-    EXPECT_EQ(reader("Label2")->text(QAccessible::Name), "H = 7D0");
+TEST_F(WindowTest, HighDensityScreensGetTheImagesPixelsDoubled) {
+    const QImage plain = shown(&window);
+    const QImage twice = shown(&window, 2);
+    for (const QRect& r : {rectOf("Picture22", 1).united(rectOf(upper(0), 0)),
+                           rectOf(lower(9), 0).united(rectOf("Picture22", 0)),
+                           rectOf("Command1", 0).united(rectOf("Command4"))})
+        EXPECT_EQ(
+            twice.copy(QRect(r.topLeft() * 2, r.size() * 2)),
+            plain.copy(r).scaled(r.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 } // namespace
