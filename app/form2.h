@@ -52,6 +52,8 @@ public:
     const std::string& digstrAt(int rod) const { return digstr.at(idx(rod)); }
     const std::string& numstrAt(int i) const { return numstr.at(idx(i)); }
     bool hexMode() const;
+    // The hexadecimal number on rods 0 to 7, as the keys read it.
+    double readHexBoard() const;
 
     double digit1 = 0;
     double digit = 0;
@@ -75,7 +77,6 @@ private:
     // Reading the board as the operator keys and "=" read it.
     std::string joinRods() const;
     double readDecimalBoard(std::string& text);
-    double readHexBoard() const;
     // Copies the digits of a shown result into the rod texts and rod labels.
     void copyResultDigits(int rods);
 

@@ -13,12 +13,8 @@ std::string shownNumber(const Form2& form) {
         return mark == std::string::npos ? line.caption : line.caption.substr(mark + 2);
     }
 
-    if (form.hexMode()) {
-        double value = 0;
-        for (int rod = 0; rod <= 7; ++rod)
-            value += convert::numericValue(form.rodstrAt(rod)) * convert::pow16(rod);
-        return convert::hexText(value);
-    }
+    if (form.hexMode())
+        return convert::hexText(form.readHexBoard());
 
     // The digits after the point stay as the rods show them, trailing zeros
     // too: "0000012.50" gives "12.50", the same value that "*" would take,
