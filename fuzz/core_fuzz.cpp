@@ -1,8 +1,10 @@
-// Every two bytes are one user event on a freshly started calculator; an
-// event that breaks a rule aborts the run, naming the event and the rule.
+// Every two bytes are one user event on a freshly started calculator, and a
+// paste takes the bytes after it as the clipboard's text; an event that breaks
+// a rule aborts the run, naming the event and the rule.
 
 #include "tests/property/core_invariants.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,7 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Form2 form;
     form.Form_Load();
     for (std::size_t i = 0; i + 1 < size; i += 2) {
-        const Event e = decode(data[i], data[i + 1]);
+        Event e = decode(data[i], data[i + 1]);
+        if (e.kind == Kind::Paste) {
+            const std::size_t length = std::min(std::size_t(e.index), size - i - 2);
+            e.text.assign(reinterpret_cast<const char*>(data + i + 2), length);
+            i += length;
+        }
         if (!deliverable(form, e))
             continue;
         if (const std::string broken = step(form, e); !broken.empty()) {

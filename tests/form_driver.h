@@ -70,8 +70,9 @@ inline std::string board(const Form2& f) {
     return digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1));
 }
 
-// Every state that a user or a caller can observe, as one comparable text.
-inline std::string dump(const Form2& f) {
+// The rods as one comparable text: every cell's picture and enabled state,
+// the bead values and the rod texts.
+inline std::string rodState(const Form2& f) {
     const Controls& c = f.controls();
     std::ostringstream out;
     for (int rod = 0; rod < rodCount; ++rod) {
@@ -79,18 +80,33 @@ inline std::string dump(const Form2& f) {
             for (int i = 0; i < lowerCellCount; ++i)
                 if (Controls::isCellIndex(deck, i))
                     out << int(c.cell(deck, rod, i).image) << c.cell(deck, rod, i).enabled;
-        out << ' ' << f.upvalAt(rod) << '+' << f.lowvalAt(rod) << ' ' << f.rodstrAt(rod) << ' '
-            << f.digstrAt(rod) << " [" << c.rodLabel(rod).caption << c.rodLabel(rod).visible
-            << "]\n";
+        out << ' ' << f.upvalAt(rod) << '+' << f.lowvalAt(rod) << ' ' << f.rodstrAt(rod) << '\n';
     }
+    return out.str();
+}
+
+// All the rest but the beep count: the digits behind the rods and the rod
+// labels, the keys, the point, the result line, the operands and the texts of
+// the last calculation.
+inline std::string stateBesideRods(const Form2& f) {
+    const Controls& c = f.controls();
+    std::ostringstream out;
+    for (int rod = 0; rod < rodCount; ++rod)
+        out << f.digstrAt(rod) << " [" << c.rodLabel(rod).caption << c.rodLabel(rod).visible
+            << "]\n";
     for (int k = 0; k < keyCount; ++k)
         out << c.keyEnabled(static_cast<Key>(k));
     out << " option " << c.selectedOption() << " [" << c.resultLine().caption
         << c.resultLine().visible << "] " << f.digit << ' ' << f.digit1 << ' ' << f.num2 << ' '
-        << f.dot << ' ' << f.firstnum << " beeps " << c.beepCount();
+        << f.dot << ' ' << f.firstnum;
     for (int i = 0; i <= 10; ++i)
         out << ' ' << f.numstrAt(i);
     return out.str();
+}
+
+// Every state that a user or a caller can observe, as one comparable text.
+inline std::string dump(const Form2& f) {
+    return rodState(f) + stateBesideRods(f) + " beeps " + std::to_string(f.controls().beepCount());
 }
 
 } // namespace driver

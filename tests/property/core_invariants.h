@@ -4,25 +4,48 @@
 // the random-sequence test and the fuzz target.
 
 #include "app/form2.h"
+#include "calc/pasted_number.h"
 #include "convert/convert.h"
+#include "tests/form_driver.h"
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
 namespace rodwise_check {
 
-enum class Kind { Lower, Upper, Beam, Radio, Label, Bar, Mul, Div, Equals, Clear, HexDec, Hex };
+enum class Kind {
+    Lower,
+    Upper,
+    Beam,
+    Radio,
+    Label,
+    Bar,
+    Mul,
+    Div,
+    Equals,
+    Clear,
+    HexDec,
+    Hex,
+    Paste
+};
 
 struct Event {
     Kind kind = Kind::Beam;
     int rod = 0;   // also the radio button, rod label or bar clicked
     int index = 0; // the cell in its deck
     int button = 1;
+    std::string text{}; // the clipboard's text for Ctrl+V
 };
 
-// Two bytes make one event; bead presses come most often.
+// Two bytes make one event; bead presses come most often. A first byte of 240
+// or more is Ctrl+V, and the second byte modulo 80, as the index, tells how
+// many of the bytes that follow are the clipboard's text.
 inline Event decode(unsigned a, unsigned b) {
+    if (a >= 240)
+        return {Kind::Paste, 0, int(b % 80)};
     constexpr std::array<int, 16> kinds{0, 0, 0, 0, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     const auto kind = static_cast<Kind>(kinds[a % 16]);
     const int index = kind == Kind::Upper ? upperCellIndices[b / 10 % 3] : int(b / 10 % 6);
@@ -30,9 +53,11 @@ inline Event decode(unsigned a, unsigned b) {
 }
 
 // A toolkit delivers no press to a disabled cell or key and no click to a
-// hidden label.
+// hidden label; Ctrl+V always arrives.
 inline bool deliverable(const Form2& f, const Event& e) {
     const Controls& c = f.controls();
+    if (e.kind == Kind::Paste)
+        return true;
     if (e.kind <= Kind::Upper)
         return c.cellEnabled(e.kind == Kind::Lower ? Deck::Lower : Deck::Upper, e.rod, e.index);
     if (e.kind < Kind::Mul)
@@ -42,9 +67,15 @@ inline bool deliverable(const Form2& f, const Event& e) {
 }
 
 inline std::string describe(const Event& e) {
-    constexpr std::array names{"lower", "upper", "beam", "radio", "rod label", "bar",
-                               "*",     "/",     "=",    "C",     "H-D",       "Hex"};
+    constexpr std::array names{"lower", "upper", "beam", "radio", "rod label", "bar",  "*",
+                               "/",     "=",     "C",    "H-D",   "Hex",       "paste"};
     std::string text = names[std::size_t(e.kind)];
+    if (e.kind == Kind::Paste) {
+        std::ostringstream quoted;
+        for (const unsigned char ch : e.text)
+            ch >= ' ' && ch < 127 ? quoted << ch : quoted << "\\x" << std::hex << int(ch);
+        text += " '" + quoted.str() + "'";
+    }
     if (e.kind <= Kind::Upper || e.kind == Kind::Radio || e.kind == Kind::Label)
         text += " " + std::to_string(e.rod);
     if (e.kind <= Kind::Upper)
@@ -105,9 +136,11 @@ inline std::string violation(const Form2& f, const Event& e, const Snapshot& was
             return "rodstr: " + rod + " reads '" + text + "'";
         // Upper cell 1 takes presses on rods 0-7 in hexadecimal mode. Lower
         // cell 5 does while upper cell 1 shows the gap; only a board reset or
-        // an event elsewhere leaves it enabled after that.
+        // an event elsewhere leaves it enabled after that. A paste that lays
+        // a number presses both decks of every rod.
         const bool upperOne = c.cellEnabled(Deck::Upper, k, 1), lowerFive = now.lowerFiveOn[k];
-        const bool stale = (e.kind > Kind::Upper || e.rod != k) && was.lowerFiveOn[k];
+        const bool stale = (e.kind > Kind::Upper || e.rod != k) &&
+                           !(e.kind == Kind::Paste && beeps == 0) && was.lowerFiveOn[k];
         if (upperOne != (now.hex && k <= 7) || (lowerFive && !upperOne) ||
             (up == 10 ? !lowerFive : lowerFive && !stale))
             return "enabled: " + rod;
@@ -117,8 +150,9 @@ inline std::string violation(const Form2& f, const Event& e, const Snapshot& was
     if (c.keyEnabled(Key::HexPlus) || c.keyEnabled(Key::HexMinus) || !c.keyEnabled(Key::Multiply) ||
         !c.keyEnabled(Key::Divide) || !c.keyEnabled(Key::Clear) || !c.keyEnabled(Key::Hex))
         return "keys: a key enabled or disabled out of turn";
-    // Every refusal ends in the clear.
-    if (beeps < 0 || beeps > 2 || (beeps > 0 && !cleared))
+    // Every refusal ends in the clear, except a refused paste, which has
+    // nothing to clear.
+    if (beeps < 0 || beeps > 2 || (beeps > 0 && !cleared && e.kind != Kind::Paste))
         return "refusal: " + std::to_string(beeps) + " beeps";
 
     // An operator key remembers its operation and takes the rods as the first
@@ -174,9 +208,43 @@ inline std::string violation(const Form2& f, const Event& e, const Snapshot& was
     return {};
 }
 
+// Ctrl+V lays the text's number and changes nothing beside the rods, or
+// refuses the text with one beep and changes nothing at all. The number laid
+// is read back by the C library from the text's last blank-separated word.
+inline std::string pasteViolation(const Form2& f, const Event& e, bool laid, const Snapshot& was,
+                                  const std::string& beside, const std::string& rods) {
+    const int beeps = f.controls().beepCount() - was.beeps;
+    if (driver::stateBesideRods(f) != beside)
+        return "paste: changed more than the rods";
+    if (!laid)
+        return beeps == 1 && driver::rodState(f) == rods
+                   ? ""
+                   : "paste: refused with " + std::to_string(beeps) + " beeps or a changed board";
+    const std::string blanks = " \t\r\n";
+    const std::string body = e.text.substr(0, e.text.find_last_not_of(blanks) + 1);
+    const std::string word = body.substr(body.find_last_of(blanks) + 1);
+    const Snapshot now = snapshot(f);
+    const bool read =
+        was.hex
+            ? now.hexBoard == double(std::strtoull(word.c_str(), nullptr, 16)) &&
+                  f.upvalAt(8) + f.lowvalAt(8) + f.upvalAt(9) + f.lowvalAt(9) == 0
+            : now.onRods ==
+                  double(std::llround(std::strtod(word.c_str(), nullptr) * std::pow(10, f.dot)));
+    if (beeps != 0 || !read)
+        return "paste: laid " + std::to_string(now.onRods) + " for '" + word + "' with " +
+               std::to_string(beeps) + " beeps";
+    return {};
+}
+
 // Delivers one event and returns the first rule it broke, "" when none.
 inline std::string step(Form2& f, const Event& e) {
     const Snapshot was = snapshot(f);
+    if (e.kind == Kind::Paste) {
+        const std::string beside = driver::stateBesideRods(f), rods = driver::rodState(f);
+        const bool laid = calc::paste(f, e.text);
+        const std::string broken = pasteViolation(f, e, laid, was, beside, rods);
+        return broken.empty() ? violation(f, e, was) : broken;
+    }
     static constexpr void (*handlers[])(Form2&, const Event&) = {
         [](Form2& f, const Event& e) { f.LowerDeck_MouseDown(e.rod, e.index, e.button); },
         [](Form2& f, const Event& e) { f.UpperDeck_MouseDown(e.rod, e.index, e.button); },

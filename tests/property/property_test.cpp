@@ -9,15 +9,34 @@
 #include <algorithm>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 using namespace rodwise_check;
 
 namespace {
 
+// A clipboard's text: mostly digits of either base, at times with a point, a
+// result line's prefix or blanks around, now and then with a character that
+// no number holds.
+std::string clipboardText(std::mt19937_64& rng) {
+    const auto pick = [&rng](std::size_t n) { return std::size_t(rng() % n); };
+    std::string text;
+    for (std::size_t n = 1 + pick(pick(4) == 0 ? 12 : 4); n > 0; --n)
+        text += "0123456789abcdefABCDEF"[pick(pick(3) == 0 ? 22 : 10)];
+    if (pick(3) == 0)
+        text.insert(pick(text.size() + 1), 1, '.');
+    if (pick(8) == 0)
+        text[pick(text.size())] = " -,e\x85"[pick(5)];
+    if (pick(4) == 0)
+        text = (pick(2) == 0 ? "D = " : " H = ") + text + "\r\n";
+    return text;
+}
+
 // About a thousand events: calculations, a fifth of them in hexadecimal, now
-// and then after a radio button: digits set with the beads, mostly an operator
-// and more digits, "=" or "H-D"; after each, a little noise on every control.
+// and then after a radio button: digits set with the beads or pasted, mostly
+// an operator and more digits, "=" or "H-D"; after each, a little noise on
+// every control.
 std::vector<Event> session(std::mt19937_64& rng) {
     const auto pick = [&rng](unsigned n) { return unsigned(rng() % n); };
     std::vector<Event> out;
@@ -30,6 +49,10 @@ std::vector<Event> session(std::mt19937_64& rng) {
         for (int part = 0, parts = pick(5) == 0 ? 1 : 2; part < parts; ++part) {
             if (part == 1)
                 out.push_back({pick(2) == 0 ? Kind::Mul : Kind::Div});
+            if (pick(4) == 0) {
+                out.push_back({Kind::Paste, 0, 0, 1, clipboardText(rng)});
+                continue;
+            }
             // A few digits, mostly on the low rods so that most results fit.
             for (int rod = 0, rods = 1 + int(pick(pick(10) == 0 ? 10 : 4)); rod < rods; ++rod) {
                 const int v = int(pick(hex && rod < 8 ? 16 : 10)), up = std::min(v / 5 * 5, 10);

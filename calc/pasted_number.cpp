@@ -1,0 +1,128 @@
+#include "calc/pasted_number.h"
+
+#include <algorithm>
+
+namespace calc {
+
+namespace {
+
+using Rods = std::array<int, rodCount>;
+
+// Hexadecimal digits go onto rods 0 to 7 only; rods 8 and 9 cannot hold them.
+constexpr std::size_t hexRodCount = 8;
+
+// The prefixes of the result line, which a user may copy along with its number.
+constexpr std::string_view resultPrefixes[] = {"D = ", "H = "};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The digit's value, -1 for a character that is no digit of the base. Only
+// ASCII counts: any byte of a multibyte character is refused here.
+int digitValue(char c, bool hex) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (hex && c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (hex && c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<Rods> hexRods(std::string_view digits) {
+    if (digits.empty() || digits.size() > hexRodCount)
+        return std::nullopt;
+    Rods rods{};
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        rods[i] = digitValue(digits[digits.size() - 1 - i], true);
+        if (rods[i] < 0)
+            return std::nullopt;
+    }
+    return rods;
+}
+
+std::optional<Rods> decimalRods(std::string_view number, int dot) {
+    if (dot < 0 || dot >= rodCount)
+        return std::nullopt;
+    const std::size_t point = number.find('.');
+    std::string_view whole = number.substr(0, point);
+    const std::string_view decimals =
+        point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
+    if (whole.empty() && decimals.empty())
+        return std::nullopt;
+    // Leading zeros need no rod: "007" fits where "7" does.
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+    if (whole.size() > std::size_t(rodCount - dot) || decimals.size() > std::size_t(dot))
+        return std::nullopt;
+
+    Rods rods{};
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        rods[std::size_t(dot) + i] = digitValue(whole[whole.size() - 1 - i], false);
+    // A second point lands here and is refused as a non-digit.
+    for (std::size_t i = 0; i < decimals.size(); ++i)
+        rods[std::size_t(dot) - 1 - i] = digitValue(decimals[i], false);
+    if (std::any_of(rods.begin(), rods.end(), [](int value) { return value < 0; }))
+        return std::nullopt;
+    return rods;
+}
+
+// A click with the left button, delivered only to a cell that takes presses.
+void clickBead(Form2& form, int rod, board::BeadPress press) {
+    if (!form.controls().cellEnabled(press.deck, rod, press.index))
+        return;
+    if (press.deck == Deck::Upper)
+        form.UpperDeck_MouseDown(rod, press.index, 1);
+    else
+        form.LowerDeck_MouseDown(rod, press.index, 1);
+}
+
+} // namespace
+
+std::optional<Rods> pastedRods(const Form2& form, std::string_view text) {
+    if (text.size() > pasteTextLimit)
+        return std::nullopt;
+    text = trimmed(text);
+    for (const std::string_view prefix : resultPrefixes) {
+        if (text.starts_with(prefix)) {
+            text.remove_prefix(prefix.size());
+            break;
+        }
+    }
+
+    std::optional<Rods> rods = form.hexMode() ? hexRods(text) : decimalRods(text, form.dot);
+    if (!rods)
+        return std::nullopt;
+    for (int rod = 0; rod < rodCount; ++rod)
+        if (!board::rodTakes(form.controls(), rod, (*rods)[std::size_t(rod)]))
+            return std::nullopt;
+    return rods;
+}
+
+bool paste(Form2& form, std::string_view text, const PressBead& press) {
+    const std::optional<Rods> rods = pastedRods(form, text);
+    if (!rods) {
+        // Nothing has been entered yet, so unlike a refused result nothing is cleared.
+        form.controls().beep();
+        return false;
+    }
+    for (int rod = rodCount - 1; rod >= 0; --rod) {
+        for (const board::BeadPress& bead : board::beadPresses((*rods)[std::size_t(rod)])) {
+            if (press)
+                press(rod, bead);
+            else
+                clickBead(form, rod, bead);
+        }
+    }
+    return true;
+}
+
+} // namespace calc
