@@ -1,11 +1,17 @@
 #include "ui/fonts.h"
 
-#include <QFont>
+#include "ui/font_fit.h"
+#include "ui/layout.h"
+
 #include <QFontDatabase>
 
+#if defined(Q_OS_LINUX)
 #include <dlfcn.h>
+#endif
 
+#include <stdexcept>
 #include <thread>
+#include <vector>
 
 namespace fonts {
 namespace {
@@ -15,34 +21,157 @@ std::jthread& preparation() {
     return thread;
 }
 
+// Font sizes are given in points at 96 dots per inch; set as pixels they stay
+// the same size whatever the screen's dpi.
+constexpr int pointsToPixels(double points) {
+    return static_cast<int>(points * 96 / 72 + 0.5);
+}
+
+// A font may shrink to three quarters of its size before the next family is
+// tried: below that a caption reads as a different part of the design.
+constexpr double smallestShare = 0.75;
+constexpr int smallestLegible = 6;
+
+QRect rectOf(std::string_view name, int index = -1) {
+    for (const layout::Control& c : layout::controls())
+        if (c.name == name && c.index == index)
+            return QRect(QPoint(0, 0), layout::pixelRect(c).size());
+    throw std::logic_error("no such control in the layout");
+}
+
+// A label draws its caption anywhere in its rectangle.
+std::vector<font_fit::Box> labelBoxes(std::string_view name, int index = -1) {
+    const QRect whole = rectOf(name, index);
+    return {{whole, whole}};
+}
+
+// A key, as KeyButton draws it, centres its caption a pixel inside its edge,
+// a pixel further down and right while held down (and for the engraving of a
+// disabled caption), and has the face inside its two-pixel bevel for it.
+std::vector<font_fit::Box> keyBoxes(std::string_view name) {
+    const QRect whole = rectOf(name);
+    const QRect caption = whole.adjusted(1, 1, -1, -1);
+    const QRect face = whole.adjusted(2, 2, -2, -2);
+    return {{caption, face}, {caption.translated(1, 1), face}};
+}
+
+struct Text {
+    const QStringList& families;
+    QFont::StyleHint hint;
+    double points;
+    bool bold;
+    std::vector<font_fit::Box> boxes;
+    Qt::Alignment alignment;
+    QStringList captions;
+};
+
+QFont fitted(const Text& text) {
+    QFont font;
+    font.setStyleHint(text.hint);
+    font.setPixelSize(pointsToPixels(text.points));
+    font.setBold(text.bold);
+    const QStringList found = installed(text.families);
+    const int smallest = static_cast<int>(font.pixelSize() * smallestShare + 0.5);
+    for (const QString& family : found) {
+        font.setFamilies({family});
+        if (auto fits =
+                font_fit::shrunkToFit(font, text.boxes, text.alignment, text.captions, smallest))
+            return *fits;
+    }
+    // No family fits at a size that keeps the design: the first one, as small
+    // as it must be, rather than a cut caption.
+    font.setFamilies(found.isEmpty() ? text.families : QStringList{found.first()});
+    if (auto fits =
+            font_fit::shrunkToFit(font, text.boxes, text.alignment, text.captions, smallestLegible))
+        return *fits;
+    return font;
+}
+
 } // namespace
 
 void prepare() {
+#if defined(Q_OS_LINUX)
     // The library comes with Qt's own. Its initialisation is thread-safe, but
     // a second caller while it runs would read the configuration once more.
     using Init = int (*)();
     if (auto* init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
         preparation() = std::jthread(init);
+#endif
 }
 
-void setFamilies(QFont& font, const QStringList& families) {
+QStringList installed(const QStringList& families) {
     if (preparation().joinable())
         preparation().join();
-    // The installed families by name, without the foundry that tells apart
-    // two families of the same name ("Nimbus Roman [urw]").
-    static const QStringList installed = [] {
-        QStringList names;
-        for (const QString& family : QFontDatabase::families())
-            names.append(family.section(QStringLiteral(" ["), 0, 0));
-        return names;
-    }();
-    for (const QString& family : families) {
-        if (installed.contains(family, Qt::CaseInsensitive)) {
-            font.setFamilies({family});
-            return;
-        }
-    }
-    font.setFamilies(families);
+    QStringList found;
+    // hasFamily() knows a family by any of its names: under a Chinese locale
+    // the database lists "WenQuanYi Micro Hei" as "文泉驿微米黑".
+    for (const QString& family : families)
+        if (QFontDatabase::hasFamily(family))
+            found.append(family);
+    return found;
+}
+
+const QStringList& songFamilies() {
+    // AR PL SungtiL GB is a GB2312 Song like 宋体, with its half-width Latin
+    // letters: "Tallwood" takes the title's 64 pixels exactly.
+    static const QStringList families{
+        QStringLiteral(u"\u5B8B\u4F53"),     QStringLiteral("SimSun"),
+        QStringLiteral("AR PL SungtiL GB"),  QStringLiteral("AR PL UMing CN"),
+        QStringLiteral("Noto Serif CJK SC"), QStringLiteral("DejaVu Serif")};
+    return families;
+}
+
+const QStringList& heiFamilies() {
+    static const QStringList families{QStringLiteral(u"\u9ED1\u4F53"), QStringLiteral("SimHei"),
+                                      QStringLiteral("WenQuanYi Micro Hei"),
+                                      QStringLiteral("Noto Sans CJK SC"),
+                                      QStringLiteral("DejaVu Sans")};
+    return families;
+}
+
+QFont title() {
+    static const QFont font = fitted({songFamilies(),
+                                      QFont::Serif,
+                                      12,
+                                      false,
+                                      labelBoxes("Label1"),
+                                      Qt::AlignLeft | Qt::AlignVCenter,
+                                      {QStringLiteral("Tallwood")}});
+    return font;
+}
+
+QFont resultLine() {
+    // The widest texts the line shows: a decimal conversion of the largest
+    // hexadecimal number, and the largest hexadecimal first number.
+    static const QFont font =
+        fitted({songFamilies(),
+                QFont::Serif,
+                12,
+                true,
+                labelBoxes("Label2"),
+                Qt::AlignLeft | Qt::AlignVCenter,
+                {QStringLiteral("D = 4294967295"), QStringLiteral("H = 7FFFFFFF")}});
+    return font;
+}
+
+QFont rodLabel() {
+    // Measured in the narrowest label, rod 9's.
+    static const QFont font =
+        fitted({heiFamilies(), QFont::SansSerif, 12, true, labelBoxes("Lab1", 9), Qt::AlignCenter,
+                QStringLiteral("0 1 2 3 4 5 6 7 8 9").split(QLatin1Char(' '))});
+    return font;
+}
+
+QFont textKey() {
+    static const QFont font = fitted({heiFamilies(),
+                                      QFont::SansSerif,
+                                      7.5,
+                                      false,
+                                      keyBoxes("Command5"),
+                                      Qt::AlignCenter,
+                                      {QStringLiteral("H-D"), QStringLiteral("Hex"),
+                                       QStringLiteral("H.+"), QStringLiteral("H.-")}});
+    return font;
 }
 
 } // namespace fonts

@@ -1,21 +1,35 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 
-class QFont;
-
-// The start-up side of the window's fonts.
+// The window's fonts, and the start-up side of loading them.
 namespace fonts {
 
 // Starts reading the system's font configuration on another thread, while the
 // QApplication is made, instead of on the way to the window's first frame.
-// Call it first thing in main(); the first setFamilies() waits for it.
+// Call it first thing in main(); the first installed() waits for it.
 void prepare();
 
-// Gives font the first of families that is installed as its only family, and
-// the whole list only when none is. Either way the same face is drawn, but a
-// font with several families makes Qt look up the fallback fonts of each face
-// it loads, a sort of every installed font that the window's texts never need.
-void setFamilies(QFont& font, const QStringList& families);
+// Those of families that are installed, in the same order. A window font is
+// then given one of them as its only family: a font with several families
+// makes Qt look up the fallback fonts of each face it loads, a sort of every
+// installed font that the window's texts never need.
+QStringList installed(const QStringList& families);
+
+// The typefaces, a Song (Ming) serif and a Hei sans, in the order they are
+// tried: the two the window was drawn with, then free fonts of the same
+// style, then DejaVu, which every Debian desktop has.
+const QStringList& songFamilies();
+const QStringList& heiFamilies();
+
+// The fonts of the window's texts, each at its size of the window's design or,
+// where the family found draws a caption wider or taller than its box, at the
+// largest smaller size (or in the next family) that draws every caption whole.
+// Each is measured once, when first asked for.
+QFont title();      // Label1, "Tallwood"
+QFont resultLine(); // Label2, up to "D = 4294967295"
+QFont rodLabel();   // Lab1(k), one digit
+QFont textKey();    // "H-D", "Hex", "H.+", "H.-"
 
 } // namespace fonts
