@@ -6,13 +6,7 @@
 
 namespace calc {
 
-std::string shownNumber(const Form2& form) {
-    const Label& line = form.controls().resultLine();
-    if (line.visible && !line.caption.empty()) {
-        const auto mark = line.caption.find("= ");
-        return mark == std::string::npos ? line.caption : line.caption.substr(mark + 2);
-    }
-
+std::string boardNumber(const Form2& form) {
     if (form.hexMode())
         return convert::hexText(form.readHexBoard());
 
@@ -25,6 +19,15 @@ std::string shownNumber(const Form2& form) {
         (rod < form.dot ? fraction : whole) += form.rodstrAt(rod);
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
     return fraction.empty() ? whole : whole + '.' + fraction;
+}
+
+std::string shownNumber(const Form2& form) {
+    const Label& line = form.controls().resultLine();
+    if (line.visible && !line.caption.empty()) {
+        const auto mark = line.caption.find("= ");
+        return mark == std::string::npos ? line.caption : line.caption.substr(mark + 2);
+    }
+    return boardNumber(form);
 }
 
 } // namespace calc

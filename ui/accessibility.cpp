@@ -1,57 +1,196 @@
 #include "ui/accessibility.h"
 
+#include "calc/shown_number.h"
+#include "ui/images.h"
+#include "ui/keyboard.h"
 #include "ui/layout.h"
 #include "ui/widgets.h"
+#include "ui/window.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <array>
 
 namespace accessibility {
 namespace {
+
+// The context of this file's texts in the translations.
+struct Accessibility {
+    Q_DECLARE_TR_FUNCTIONS(Accessibility)
+};
 
 // A picture that answers a click: read as a button with a press action, which
 // clicks it as the mouse does, so a disabled cell ignores it.
 class PictureButton : public QAccessibleWidget {
 public:
-    explicit PictureButton(Picture* picture) : QAccessibleWidget(picture, QAccessible::Button) {}
+    PictureButton(Picture* picture, QAccessible::Role role) : QAccessibleWidget(picture, role) {}
 
+    // A cell's description is what it shows, read when asked: told as a
+    // change, every bead that moves would be an event for the screen reader
+    // to weigh, dozens for one result.
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Description || !isCell())
+            return QAccessibleWidget::text(t);
+        const QImage* image = static_cast<Picture*>(widget())->image();
+        return image == &images::cell(Image::Gap)    ? Accessibility::tr("Bare rod")
+               : image == &images::cell(Image::Bead) ? Accessibility::tr("Bead")
+                                                     : Accessibility::tr("Bead for values above 9");
+    }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction())
             static_cast<Picture*>(widget())->click();
     }
+
+private:
+    // Cells report presses; the bars and the beam only clicks.
+    bool isCell() const { return bool(static_cast<Picture*>(widget())->onPress); }
 };
 
-QAccessibleInterface* pictureButtons(const QString&, QObject* object) {
+// One rod of the board: a spin button named after the rod, whose value is
+// the rod's. It belongs to no widget of its own; the board owns its place.
+class Rod : public QAccessibleInterface, public QAccessibleValueInterface {
+public:
+    Rod(BoardKeys* board, int rod) : board_(board), rod_(rod) {}
+
+    bool isValid() const override { return board_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_->window()->windowHandle(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(board_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::SpinBox; }
+    QRect rect() const override {
+        const QRect column = board_->columnOf(rod_);
+        return {board_->mapToGlobal(column.topLeft()), column.size()};
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = board_->hasFocus() && board_->rod() == rod_;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return Accessibility::tr("Rod %1").arg(rod_);
+        case QAccessible::Value:
+            return QString::number(board_->valueOf(rod_), hexMode() ? 16 : 10).toUpper();
+        case QAccessible::Description:
+            return boardReads(board_);
+        default:
+            return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : nullptr;
+    }
+
+    QVariant currentValue() const override { return board_->valueOf(rod_); }
+    void setCurrentValue(const QVariant& value) override { board_->setRod(rod_, value.toInt()); }
+    QVariant maximumValue() const override { return hexMode() && rod_ < 8 ? 15 : 9; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+    static QString boardReads(const BoardKeys* board) {
+        const auto* window = static_cast<const Window*>(board->window());
+        return Accessibility::tr("The board reads %1")
+            .arg(QString::fromStdString(calc::boardNumber(window->form())));
+    }
+
+private:
+    bool hexMode() const { return static_cast<Window*>(board_->window())->form().hexMode(); }
+
+    QPointer<BoardKeys> board_;
+    int rod_;
+};
+
+// The board: the group of the ten rods, rod 0 (the rightmost) first. The rods
+// stay registered until the program ends; without their board they are no
+// longer valid.
+class Board : public QAccessibleWidget {
+public:
+    explicit Board(BoardKeys* board) : QAccessibleWidget(board, QAccessible::Grouping) {
+        for (int r = 0; r < rodCount; ++r)
+            rods_[std::size_t(r)] = QAccessible::registerAccessibleInterface(new Rod(board, r));
+    }
+
+    int childCount() const override { return rodCount; }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < rodCount
+                   ? QAccessible::accessibleInterface(rods_[std::size_t(index)])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int r = 0; r < rodCount; ++r)
+            if (QAccessible::accessibleInterface(rods_[std::size_t(r)]) == child)
+                return r;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int r = 0; r < rodCount; ++r)
+            if (child(r)->rect().contains(x, y))
+                return child(r);
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const auto* board = static_cast<BoardKeys*>(widget());
+        return board->hasFocus() ? child(board->rod()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description)
+            return Rod::boardReads(static_cast<BoardKeys*>(widget()));
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    std::array<QAccessible::Id, rodCount> rods_{};
+};
+
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<Window*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* board = dynamic_cast<BoardKeys*>(object))
+        return new Board(board);
     // The hidden image sources take no clicks and stay plain widgets.
     auto* picture = dynamic_cast<Picture*>(object);
     if (picture && (picture->onPress || picture->onClick))
-        return new PictureButton(picture);
+        return new PictureButton(picture, picture->objectName() == u"Frame1" ? QAccessible::Grouping
+                                                                             : QAccessible::Button);
     return nullptr;
 }
 
 QString keyName(std::string_view caption) {
     if (caption == "*")
-        return QStringLiteral("Multiply");
+        return Accessibility::tr("Multiply");
     if (caption == "/")
-        return QStringLiteral("Divide");
+        return Accessibility::tr("Divide");
     if (caption == "=")
-        return QStringLiteral("Equals");
+        return Accessibility::tr("Equals");
     if (caption == "C")
-        return QStringLiteral("Clear");
+        return Accessibility::tr("Clear");
     if (caption == "H-D")
-        return QStringLiteral("Convert between hexadecimal and decimal");
+        return Accessibility::tr("Convert between hexadecimal and decimal");
     if (caption == "Hex")
-        return QStringLiteral("Hexadecimal mode");
+        return Accessibility::tr("Hexadecimal mode");
     // "H.+" and "H.-" stand on the window but are never enabled.
-    return QString::fromUtf8(caption.data(), qsizetype(caption.size())) +
-           QStringLiteral(", not in use");
+    return Accessibility::tr("%1, not in use")
+        .arg(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
 }
 
 } // namespace
 
 void install() {
     static const bool installed = [] {
-        QAccessible::installFactory(pictureButtons);
+        QAccessible::installFactory(factory);
         return true;
     }();
     (void)installed;
@@ -65,31 +204,32 @@ void describe(QWidget* widget, const layout::Control& c) {
         widget->setAccessibleName(keyName(c.caption));
         break;
     case Kind::Bar:
-        widget->setAccessibleName(c.index == 0 ? QStringLiteral("Bottom bar")
-                                               : QStringLiteral("Top bar"));
-        widget->setAccessibleDescription(QStringLiteral("Shows the rod labels"));
+        widget->setAccessibleName(c.index == 0 ? Accessibility::tr("Bottom bar")
+                                               : Accessibility::tr("Top bar"));
+        widget->setAccessibleDescription(Accessibility::tr("Shows the rod labels"));
         break;
     case Kind::UpperCell:
     case Kind::LowerCell:
-        widget->setAccessibleName(
-            QStringLiteral("Rod %1, %2 deck, cell %3")
-                .arg(c.rod)
-                .arg(c.kind == Kind::UpperCell ? QStringLiteral("upper") : QStringLiteral("lower"))
-                .arg(c.index));
+        widget->setAccessibleName((c.kind == Kind::UpperCell
+                                       ? Accessibility::tr("Rod %1, upper deck, cell %2")
+                                       : Accessibility::tr("Rod %1, lower deck, cell %2"))
+                                      .arg(c.rod)
+                                      .arg(c.index));
         break;
     case Kind::Beam:
-        widget->setAccessibleName(QStringLiteral("Beam"));
-        widget->setAccessibleDescription(QStringLiteral("Sets every rod to 0"));
+        widget->setAccessibleName(Accessibility::tr("Decimal point"));
+        widget->setAccessibleDescription(
+            Accessibility::tr("Beam; pressing it sets every rod to 0"));
         break;
     case Kind::Radio:
-        widget->setAccessibleName(QStringLiteral("Decimal point after rod %1").arg(c.rod));
+        widget->setAccessibleName(Accessibility::tr("Decimal point after rod %1").arg(c.rod));
         break;
     case Kind::RodLabel:
         // The name stays empty: a label is read as its text.
-        widget->setAccessibleDescription(QStringLiteral("Result digit of rod %1").arg(c.rod));
+        widget->setAccessibleDescription(Accessibility::tr("Result digit of rod %1").arg(c.rod));
         break;
     case Kind::ResultLine:
-        widget->setAccessibleDescription(QStringLiteral("Result"));
+        widget->setAccessibleDescription(Accessibility::tr("Result"));
         break;
     case Kind::Title:
     case Kind::ImageSource:
@@ -97,12 +237,16 @@ void describe(QWidget* widget, const layout::Control& c) {
     }
 }
 
-void describeCell(QWidget* cell, int rod, Image image, int rodValue) {
-    const QString shows = image == Image::Gap    ? QStringLiteral("Bare rod")
-                          : image == Image::Bead ? QStringLiteral("Bead")
-                                                 : QStringLiteral("Bead for values above 9");
-    cell->setAccessibleDescription(
-        QStringLiteral("%1; rod %2 holds %3").arg(shows).arg(rod).arg(rodValue));
+void rodFocused(BoardKeys* board, int rod) {
+    QAccessibleEvent event(board, QAccessible::Focus);
+    event.setChild(rod);
+    QAccessible::updateAccessibility(&event);
+}
+
+void rodValueChanged(BoardKeys* board, int rod, int value) {
+    QAccessibleValueChangeEvent event(board, value);
+    event.setChild(rod);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace accessibility

@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 
+class BoardKeys;
 class QWidget;
 
 namespace layout {
@@ -10,18 +11,23 @@ struct Control;
 
 // What screen readers hear of the window. Every control gets an accessible
 // name that says what it is; the result line, the title and the rod labels are
-// read as their text. Bead cells, the bars and the beam are read as buttons
-// that a screen reader can press as the mouse does.
+// read as their text. Bead cells and the bars are read as buttons that a screen
+// reader can press as the mouse does; the beam is the group of the decimal
+// point's radio buttons, and pressing it sets every rod to 0. The board is a
+// group of ten rods, each a spin button with the rod's value; the rod with the
+// keyboard's mark is its focused child.
 namespace accessibility {
 
-// Lets assistive technology see the window's pictures as buttons; once per
-// program, before any of them is asked for.
+// Lets assistive technology see the window, its pictures and its rods as
+// described above; once per program, before any of them is asked for.
 void install();
 
 // Names the widget of one control of the layout table.
 void describe(QWidget* widget, const layout::Control& control);
 
-// The description of a bead cell: what it shows and the value of its rod.
-void describeCell(QWidget* cell, int rod, Image image, int rodValue);
+// Tells assistive technology that the mark is on rod, while the board has the
+// keyboard focus, and that a rod's value has changed.
+void rodFocused(BoardKeys* board, int rod);
+void rodValueChanged(BoardKeys* board, int rod, int value);
 
 } // namespace accessibility

@@ -1,20 +1,24 @@
 #include "ui/keyboard.h"
 
 #include "board/rod_entry.h"
+#include "calc/pasted_number.h"
 #include "calc/shown_number.h"
+#include "ui/accessibility.h"
+#include "ui/key_table.h"
 #include "ui/layout.h"
+#include "ui/speech.h"
 #include "ui/widgets.h"
 #include "ui/window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
-#include <QShortcut>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -22,8 +26,33 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// The context of this file's texts in the translations.
+struct Keyboard {
+    Q_DECLARE_TR_FUNCTIONS(Keyboard)
+};
+
 // The mark's colour: the orange of the rod labels, bright on the dark bars.
 const QColor markColour(0xFF, 0x80, 0x00);
+
+void copy(const Window& window) {
+    QApplication::clipboard()->setText(QString::fromStdString(calc::shownNumber(window.form())));
+}
+
+void paste(Window& window) {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const QString text = data && data->hasText()
+                             ? data->text().left(qsizetype(calc::pasteTextLimit) + 1)
+                             : QString();
+    BoardKeys* board = window.board();
+    bool laid = false;
+    board->asOneChange([&] {
+        laid =
+            calc::paste(window.form(), text.toStdString(),
+                        [board](int rod, board::BeadPress press) { board->pressBead(rod, press); });
+    });
+    speech::say(&window, laid ? Keyboard::tr("Pasted %1").arg(qs(calc::boardNumber(window.form())))
+                              : Keyboard::tr("Not a number the board can hold. Nothing changed."));
+}
 
 } // namespace
 
@@ -31,7 +60,7 @@ BoardKeys::BoardKeys(Window* window) : QWidget(window), window_(window) {
     setObjectName(QStringLiteral("Board"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Abacus board"));
+    setAccessibleName(Keyboard::tr("Abacus board"));
     setGeometry(window->control(u"Picture22", 1)->geometry() |
                 window->control(u"Picture22", 0)->geometry());
     // The mark stands on the bars alone: masked to them, this widget takes no
@@ -39,30 +68,51 @@ BoardKeys::BoardKeys(Window* window) : QWidget(window), window_(window) {
     setMask(QRegion(window->control(u"Picture22", 1)->geometry().translated(-pos())) +
             QRegion(window->control(u"Picture22", 0)->geometry().translated(-pos())));
     qApp->installEventFilter(this);
-    describe();
+    for (int r = 0; r < rodCount; ++r)
+        told_[std::size_t(r)] = valueOf(r);
 }
 
-void BoardKeys::describe() {
-    const Form2& form = window_->form();
-    const QString text = QStringLiteral("Rod %1 holds %2. Left and Right choose a rod; a digit "
-                                        "sets it.")
-                             .arg(rod_)
-                             .arg(form.upvalAt(rod_) + form.lowvalAt(rod_));
-    if (accessibleDescription() != text)
-        setAccessibleDescription(text);
+int BoardKeys::valueOf(int rod) const {
+    return window_->form().upvalAt(rod) + window_->form().lowvalAt(rod);
 }
 
-bool BoardKeys::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        useKeyboard(true);
-        // In hexadecimal mode "C" is the digit 12 here, not the clear.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (digitOf(*key) >= 0) {
-            event->accept();
-            return true;
-        }
+QRect BoardKeys::columnOf(int rod) const {
+    const QRect cell = window_->control(qs(layout::lowerDeckName(rod)), 0)->geometry();
+    return {cell.left() - x(), 0, cell.width(), height()};
+}
+
+bool BoardKeys::setRod(int rod, int value) {
+    if (!board::rodTakes(window_->form().controls(), rod, value))
+        return false;
+    asOneChange([&] {
+        for (const board::BeadPress& press : board::beadPresses(value))
+            pressBead(rod, press);
+    });
+    return true;
+}
+
+void BoardKeys::pressBead(int rod, board::BeadPress press) {
+    const auto name =
+        press.deck == Deck::Upper ? layout::upperDeckName(rod) : layout::lowerDeckName(rod);
+    static_cast<Picture*>(window_->control(qs(name), press.index))->click();
+}
+
+void BoardKeys::tell() {
+    if (quiet_ > 0)
+        return;
+    for (int r = 0; r < rodCount; ++r) {
+        const int now = valueOf(r);
+        if (now == told_[std::size_t(r)])
+            continue;
+        told_[std::size_t(r)] = now;
+        accessibility::rodValueChanged(this, r, now);
+        // Orca 43 keeps quiet about a value equal to the last one it spoke,
+        // whichever object spoke it: F on rod 1, then F on rod 0, would leave
+        // the second unheard. The marked rod's value is then also said.
+        if (r == rod_ && hasFocus() && now == lastValueTold_)
+            speech::say(window_, QString::number(now));
+        lastValueTold_ = now;
     }
-    return QWidget::event(event);
 }
 
 bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
@@ -88,10 +138,12 @@ void BoardKeys::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
+    // In hexadecimal mode "C" is the digit 12 here; anything else that is no
+    // digit goes on to the window, which may know it.
     const int value = digitOf(*event);
     if (value < 0)
         return QWidget::keyPressEvent(event);
-    setDigit(value);
+    setRod(rod_, value);
 }
 
 void BoardKeys::focusInEvent(QFocusEvent* event) {
@@ -99,6 +151,15 @@ void BoardKeys::focusInEvent(QFocusEvent* event) {
         useKeyboard(true);
     update();
     QWidget::focusInEvent(event);
+    // Qt tells of the board's focus after this returns; the rod's focus must
+    // come after it to be the one a screen reader keeps.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                accessibility::rodFocused(this, rod_);
+        },
+        Qt::QueuedConnection);
 }
 
 void BoardKeys::focusOutEvent(QFocusEvent* event) {
@@ -129,20 +190,13 @@ int BoardKeys::digitOf(const QKeyEvent& event) const {
     return -1;
 }
 
-void BoardKeys::setDigit(int value) {
-    if (!board::rodTakes(window_->form().controls(), rod_, value))
-        return;
-    for (const board::BeadPress& press : board::beadPresses(value)) {
-        const auto name =
-            press.deck == Deck::Upper ? layout::upperDeckName(rod_) : layout::lowerDeckName(rod_);
-        static_cast<Picture*>(window_->control(qs(name), press.index))->click();
-    }
-}
-
 void BoardKeys::moveTo(int rod) {
+    if (rod == rod_)
+        return;
     rod_ = rod;
-    describe();
     update();
+    if (hasFocus())
+        accessibility::rodFocused(this, rod_);
 }
 
 void BoardKeys::useKeyboard(bool on) {
@@ -152,42 +206,36 @@ void BoardKeys::useKeyboard(bool on) {
     update();
 }
 
-QRect BoardKeys::columnOf(int rod) const {
-    return window_->control(qs(layout::lowerDeckName(rod)), 0)->geometry().translated(-pos());
+bool windowKey(Window& window, QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copy(window);
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        paste(window);
+        return true;
+    }
+    if (const std::optional<Key> key = key_table::keyFor(*event)) {
+        // A click, so a disabled key does nothing; click(), not
+        // animateClick(): the handler runs before the next key is read, so
+        // fast typing keeps its order.
+        window.key(*key)->click();
+        return true;
+    }
+    return false;
 }
 
-void addKeyShortcuts(Window& window) {
-    struct KeyShortcuts {
-        const char16_t* name;
-        int index;
-        std::vector<QKeySequence> keys;
-    };
-    const KeyShortcuts table[] = {
-        {u"Command1", 0, {QKeySequence(Qt::Key_Asterisk)}},
-        {u"Command1", 1, {QKeySequence(Qt::Key_Slash)}},
-        {u"Command3", -1, {QKeySequence(Qt::Key_Equal), Qt::Key_Return, Qt::Key_Enter}},
-        {u"Command4", -1, {QKeySequence(Qt::Key_C), Qt::Key_Escape}},
-        {u"Command5", -1, {QKeySequence(Qt::Key_H)}},
-        {u"Command6", -1, {QKeySequence(Qt::Key_X)}},
-    };
-    for (const KeyShortcuts& entry : table) {
-        auto* key = static_cast<QAbstractButton*>(window.control(entry.name, entry.index));
+void addKeyTooltips(Window& window) {
+    for (int k = 0; k < keyCount; ++k) {
+        QAbstractButton* key = window.key(Key(k));
         QStringList names;
-        for (const QKeySequence& sequence : entry.keys) {
+        for (const QKeySequence& sequence : key_table::sequencesOf(Key(k)))
             names << sequence.toString(QKeySequence::NativeText);
-            // click(), not animateClick(): the handler runs before the next
-            // key is read, so fast typing keeps its order.
-            auto clickKey = [key] { key->click(); };
-            new QShortcut(sequence, &window, clickKey);
-            // A capital letter, typed with Shift, works as well.
-            if (sequence[0].key() >= Qt::Key_A && sequence[0].key() <= Qt::Key_Z)
-                new QShortcut(QKeySequence(Qt::SHIFT | sequence[0].key()), &window, clickKey);
-        }
-        key->setToolTip(key->accessibleName() + QStringLiteral(" (") + names.join(u", ") + u')');
+        // A language may name two keys alike: Return and Enter are both 回车.
+        names.removeDuplicates();
+        key->setToolTip(names.isEmpty()
+                            ? key->accessibleName()
+                            : Keyboard::tr("%1 (%2)").arg(key->accessibleName(),
+                                                          names.join(Keyboard::tr(", "))));
     }
-
-    new QShortcut(QKeySequence::Copy, &window, [&window] {
-        QApplication::clipboard()->setText(
-            QString::fromStdString(calc::shownNumber(window.form())));
-    });
 }

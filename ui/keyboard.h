@@ -1,7 +1,12 @@
 #pragma once
 
+#include "board/rod_entry.h"
+
 #include <QWidget>
 
+#include <array>
+
+class QKeyEvent;
 class Window;
 
 // The board's place in the keyboard focus chain. It lies over the board from
@@ -12,6 +17,9 @@ class Window;
 // The mark, drawn on the two bars over and under the rod and never on a cell,
 // shows while the board has the focus and the keyboard is in use: from a key
 // press until the next press of a mouse button.
+//
+// A screen reader meets the board as ten rods with values, the marked one
+// focused (see ui/accessibility.h).
 class BoardKeys : public QWidget {
 public:
     explicit BoardKeys(Window* window);
@@ -19,14 +27,31 @@ public:
     int rod() const { return rod_; }
     bool markShown() const { return keyboardInUse_ && hasFocus(); }
 
-    // Tells assistive technology the marked rod's value; the window calls it
-    // after every change of the board.
-    void describe();
+    // What each rod holds and, in this widget's coordinates, where it stands.
+    int valueOf(int rod) const;
+    QRect columnOf(int rod) const;
+    // Sets a rod with the bead presses a user would make; false when the rod
+    // cannot hold the value now.
+    bool setRod(int rod, int value);
+    // One bead press on a rod, as the mouse makes it.
+    void pressBead(int rod, board::BeadPress press);
+    // Runs presses (bead clicks) as one change, told once when they are done.
+    template <typename Presses> void asOneChange(Presses presses) {
+        ++quiet_;
+        presses();
+        --quiet_;
+        tell();
+    }
+    // The mark back on rod 0, as the board starts afresh after a clear.
+    void markRodZero() { moveTo(0); }
+
+    // Tells assistive technology which rods changed their value since it was
+    // last told; the window calls it after every handler.
+    void tell();
 
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -34,17 +59,20 @@ protected:
 private:
     // The digit a key types, -1 for none.
     int digitOf(const QKeyEvent& event) const;
-    void setDigit(int value);
     void moveTo(int rod);
     void useKeyboard(bool on);
-    QRect columnOf(int rod) const;
 
     Window* window_;
     int rod_ = 0;
     bool keyboardInUse_ = false;
+    int quiet_ = 0;
+    std::array<int, 10> told_{};
+    int lastValueTold_ = -1;
 };
 
-// Shortcuts and tooltips of the key row, and Ctrl+C to copy the number the
-// calculator shows. A shortcut clicks its key, so it does nothing while the
-// key is disabled.
-void addKeyShortcuts(Window& window);
+// The keys of the key row, Ctrl+C and Ctrl+V (Shift+Insert) as key presses
+// that reached the window: true when the event was one of them.
+bool windowKey(Window& window, QKeyEvent* event);
+
+// Tooltips of the key row that name each key's keyboard keys.
+void addKeyTooltips(Window& window);

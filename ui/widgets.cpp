@@ -2,7 +2,9 @@
 
 #include "ui/images.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -227,6 +229,20 @@ void BeamRadio::paintEvent(QPaintEvent*) {
         p.setBrush(pal.color(QPalette::Text));
         p.drawEllipse(QRectF(rect()).adjusted(4, 4, -4, -4));
     }
+}
+
+void BeamRadio::keyPressEvent(QKeyEvent* event) {
+    // The rods are numbered from the right: Left goes to the next higher one.
+    const int step = event->key() == Qt::Key_Left ? 1 : event->key() == Qt::Key_Right ? -1 : 0;
+    if (step == 0 && event->key() != Qt::Key_Up && event->key() != Qt::Key_Down)
+        return QRadioButton::keyPressEvent(event);
+    event->accept();
+    QButtonGroup* buttons = group();
+    QAbstractButton* next = buttons && step ? buttons->button(buttons->id(this) + step) : nullptr;
+    if (!next)
+        return;
+    next->click();
+    next->setFocus(step > 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

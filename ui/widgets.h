@@ -69,7 +69,8 @@ private:
 };
 
 // A radio button of the beam: only its round mark, 12 x 12 on the beam's grey,
-// and a click anywhere on it is a click on the button.
+// and a click anywhere on it is a click on the button. Its id in its group is
+// the rod it stands over.
 class BeamRadio : public QRadioButton {
 public:
     explicit BeamRadio(QWidget* parent);
@@ -77,6 +78,9 @@ public:
 protected:
     bool hitButton(const QPoint& pos) const override;
     void paintEvent(QPaintEvent* event) override;
+    // Left and Right move the check to the next button of the group and the
+    // focus with it, whichever button has the focus; Up and Down do nothing.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label that reports a click (left press and release on it).

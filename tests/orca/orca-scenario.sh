@@ -1,0 +1,242 @@
+#!/usr/bin/env bash
+# The calculator as a blind user works it: the Orca screen reader listens on a
+# virtual X display (Xvfb) with its own session and accessibility buses, the
+# keys come from xdotool, and every check reads what Orca said from its own
+# log of speech. No sound device and no speech server are needed: Orca logs
+# each utterance before it would hand it to one.
+#   tests/orca/orca-scenario.sh [PROGRAM]    (default: build/app/rodwise-hd)
+# ORCA_SCENARIO_KEEP=1 keeps the work folder, with Orca's full debug log.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$here/../.."
+program="$(realpath "${1:-$root/build/app/rodwise-hd}")"
+"$root/scripts/ensure-packages" orca xvfb x11-xkb-utils xdotool at-spi2-core dbus python3-pyatspi procps
+
+# Orca refuses to start while another Orca runs for the same user.
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "SKIP: Orca already runs for this user, and a second one will not start"
+    exit 77
+fi
+
+work="$(mktemp -d)"
+xvfb_pid="" bus_pid="" orca_pid="" app_pid=""
+stop() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+cleanup() {
+    stop "$app_pid"
+    stop "$orca_pid"
+    stop "$xvfb_pid"
+    # The session bus leads its own process group, and the accessibility bus
+    # and registry it started for us live in that group.
+    [ -z "$bus_pid" ] || kill -- "-$bus_pid" 2>/dev/null || true
+    if [ "${ORCA_SCENARIO_KEEP:-}" = 1 ]; then
+        echo "work folder kept: $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# Nothing of the desktop we run in may leak in: its buses, its settings, its
+# language (the checks expect English).
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER NO_AT_BRIDGE QT_ACCESSIBILITY LANGUAGE
+export LC_ALL=C.UTF-8 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache" GDK_BACKEND=x11 QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/orca"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for 10 test -s "$work/display" || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
+
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus.address" 4>"$work/bus.pid"
+bus_pid="$(head -n1 "$work/bus.pid")"
+DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$work/bus.address")"
+export DBUS_SESSION_BUS_ADDRESS
+
+# Orca's log of speech and its idle count come from orca-customizations.py.
+speech="$work/speech.log"
+export ORCA_SCENARIO_WORK="$work"
+cp "$here/orca-customizations.py" "$work/orca/"
+debug=()
+[ "${ORCA_SCENARIO_KEEP:-}" = 1 ] && debug=(--debug-file "$work/orca-debug.log")
+# Braille and sound would only retry devices that are not there, and slow
+# Orca down: Qt gives it 100 ms to claim each key.
+orca --user-prefs "$work/orca" "${debug[@]}" --disable braille --disable sound >"$work/orca.out" 2>&1 &
+orca_pid=$!
+wait_for 30 grep -q "Screen reader on" "$speech" || {
+    cat "$work/orca.out" >&2
+    echo "FAIL: Orca did not start" >&2
+    exit 1
+}
+
+"$program" 2>"$work/app.log" &
+app_pid=$!
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" || {
+    cat "$work/app.log" >&2
+    echo "FAIL: no window" >&2
+    exit 1
+}
+timeout 10 xdotool windowfocus --sync "$window"
+
+# What Orca has said: the lines of the speech log, and how many of them the
+# checks have gone past.
+heard=0
+said() { sed -n "$(($1 + 1)),\$p" "$speech" | sed -E "s/^SPEECH OUTPUT: '(.*)'( \{.*\})?\$/\1/"; }
+# Waits until Orca says a line matching the extended regular expression $1
+# after what was heard so far, and goes past it.
+hear() {
+    local deadline=$((SECONDS + 10)) n
+    while :; do
+        n="$(said "$heard" | grep -n -m1 -E -- "$1" | cut -d: -f1)" || true
+        [ -n "$n" ] && { heard=$((heard + n)); return 0; }
+        [ $SECONDS -lt $deadline ] || break
+        sleep 0.05
+    done
+    echo "  Orca did not say /$1/; it said:" >&2
+    said "$heard" | sed 's/^/    /' >&2
+    heard=$(wc -l <"$speech")
+    return 1
+}
+press() { xdotool key "$1"; }
+# Qt gives Orca 100 ms to claim a key and then hands it to the calculator
+# anyway. Orca answers at once only with no events left to work through, so
+# a key that Orca must claim waits until Orca has been idle for 250 ms.
+idle_ticks() { cat "$work/idle.count" 2>/dev/null || echo 0; }
+orca_is_idle() { [ "$(idle_ticks)" -ge 5 ]; }
+idle_orca() { wait_for 10 orca_is_idle; }
+late_keys() { grep -c "keyEventError" "$work/app.log" || true; }
+# Presses $1 and waits until Orca says a line matching $2.
+step() { press "$1" && hear "$2"; }
+
+# The values of rods 9 to 0 as the accessibility bus gives them.
+rods() { /usr/bin/python3 "$here/rod-values.py" "$app_pid"; }
+
+passed=0 failed=0
+check() {
+    local name=$1
+    shift
+    if "$@"; then
+        echo "ok: $name"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $name" >&2
+        failed=$((failed + 1))
+    fi
+}
+
+# Orca follows the focus into the window, and there to the marked rod 0.
+enters_the_window() { hear "^Rodwise H-D"; }
+starts_on_rod_zero() { hear "Rod 0 .*spin button"; }
+
+# 12 * 3 = 36 by keyboard alone: each rod is heard as the mark reaches it and
+# as its digit is set, and the result is spoken.
+twelve_times_three() {
+    step Left "^Rod 1 0 spin button" && step 1 "^1$" &&
+        step Right "^Rod 0 0 spin button" && step 2 "^2$" &&
+        step asterisk "^star" && step 3 "^3$" &&
+        step Return "Result 36"
+}
+
+divide_by_zero_is_refused() {
+    step Escape "Cleared\. Decimal mode" && step slash "^slash" &&
+        step Return "Refused\. The calculator is cleared\."
+}
+
+# FF on rods 1 and 0, converted. Orca 43 keeps quiet about a value equal to
+# the last value it spoke, even on another rod, so only the first F is heard.
+hex_ff_is_255() {
+    step x "Cleared\. Hexadecimal mode" &&
+        step Left "^Rod 1 0 spin button" && step f "^15$" &&
+        step Right "^Rod 0 0 spin button" && step f "^f" &&
+        step h "D = 255"
+}
+
+# A fresh 2 * 3 waiting for "=", with the mark on rod 0.
+two_times_three_pending() {
+    step Escape "Cleared\. Decimal mode" && step 2 "^2$" &&
+        step asterisk "^star" && step 3 "^3$"
+}
+
+# Keypad Enter is Orca's Where Am I, not "=": with 2 * 3 pending, Orca
+# describes the focused rod and the calculator does not evaluate; Return
+# afterwards shows that "=" was there to be run.
+where_am_i_is_orcas() {
+    two_times_three_pending || return 1
+    idle_orca || { echo "  Orca did not become idle" >&2; return 1; }
+    local before=$heard late board
+    late="$(late_keys)"
+    step KP_Enter "Rod 0.*spin button|spin button.*Rod 0" || return 1
+    # A key the calculator answers: once Orca speaks its answer, every key
+    # before it has reached the calculator, had it not been claimed.
+    step Left "^Rod 1 .*spin button" || return 1
+    if said "$before" | head -n $((heard - before)) | grep -q "Result"; then
+        echo "  keypad Enter ran \"=\" as well" >&2
+        [ "$(late_keys)" = "$late" ] || echo "  (Orca claimed a key after Qt's 100 ms)" >&2
+        return 1
+    fi
+    board="$(rods)"
+    [ "$board" = "0 0 0 0 0 0 0 0 0 3" ] || {
+        echo "  the rods read $board over the accessibility bus, not 0 0 0 0 0 0 0 0 0 3" >&2
+        return 1
+    }
+    step Right "^Rod 0 .*spin button" && step Return "Result 6"
+}
+
+# Orca+H (Insert+H) is Orca's learn mode, not "H-D", and the Escape that
+# leaves learn mode is Orca's too: with 2 * 3 pending, Return still gives 6.
+orca_h_is_orcas() {
+    two_times_three_pending || return 1
+    idle_orca && step Insert+h "Entering learn mode" &&
+        idle_orca && step Escape "Exiting learn mode" &&
+        step Return "Result|Refused|H = " || return 1
+    said "$((heard - 1))" | grep -q "Result 6" || {
+        echo "  after Orca+H and Escape, Return did not give 6: $(said "$((heard - 1))")" >&2
+        return 1
+    }
+}
+
+# Orca's flat review reads the window as lines; its last line is the result
+# line under the board, here "H = 6" after "H-D". Checked last, as flat review
+# stays on until the focus moves.
+flat_review_reaches_the_result_line() {
+    two_times_three_pending && step Return "Result 6" && step h "H = 6" &&
+        idle_orca && step Insert+KP_Page_Up "^H = 6$"
+}
+
+check "Orca follows the focus into the window" enters_the_window
+if [ $failed -eq 0 ]; then
+    check "Orca hears the focus on rod 0" starts_on_rod_zero
+    check "12 * 3 = 36 by keyboard, heard rod by rod" twelve_times_three
+    check "a division by zero is heard as refused" divide_by_zero_is_refused
+    check "hexadecimal FF converted is heard as 255" hex_ff_is_255
+    check "keypad Enter is Orca's Where Am I, not \"=\"" where_am_i_is_orcas
+    check "Orca+H is Orca's learn mode, not \"H-D\"" orca_h_is_orcas
+    check "flat review reaches the result line" flat_review_reaches_the_result_line
+fi
+kill -0 "$app_pid" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }
+late="$(late_keys)"
+[ "$late" = 0 ] || echo "note: Orca answered $late key(s) too late; Qt passed them on anyway"
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]

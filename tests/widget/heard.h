@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QAccessible>
+#include <QStringList>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+// What assistive technology is told, as Qt's accessibility API tells it: the
+// announcements (a notification that appears, read as its name), the object
+// that takes the focus, and the values that change ("Rod 3 = 7").
+class Heard {
+public:
+    Heard() {
+        current() = this;
+        // As when a screen reader listens: Qt tells of changes only then.
+        platform()->setActive(true);
+        QAccessible::installUpdateHandler(&Heard::record);
+    }
+    ~Heard() {
+        QAccessible::installUpdateHandler(nullptr);
+        platform()->setActive(false);
+        current() = nullptr;
+    }
+    Heard(const Heard&) = delete;
+    Heard& operator=(const Heard&) = delete;
+
+    void clear() {
+        said.clear();
+        focus.clear();
+        values.clear();
+    }
+
+    QStringList said;
+    QStringList focus;
+    QStringList values;
+
+private:
+    static QPlatformAccessibility* platform() {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+    static Heard*& current() {
+        static Heard* heard = nullptr;
+        return heard;
+    }
+    static void record(QAccessibleEvent* event) {
+        Heard* heard = current();
+        QAccessibleInterface* iface = event->accessibleInterface();
+        if (!heard || !iface)
+            return;
+        const QString name = iface->text(QAccessible::Name);
+        switch (event->type()) {
+        case QAccessible::ObjectShow:
+            if (iface->role() == QAccessible::Notification)
+                heard->said << name;
+            break;
+        case QAccessible::Focus:
+            heard->focus << name;
+            break;
+        case QAccessible::ValueChanged:
+            heard->values
+                << name + " = " +
+                       static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+            break;
+        default:
+            break;
+        }
+    }
+};

@@ -1,0 +1,145 @@
+// The keyboard as a user meets it: which key presses which key of the key
+// row, what each key is called, the mark on the board and the point buttons.
+
+#include "tests/widget/window_fixture.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QSignalSpy>
+
+#include <tuple>
+
+namespace {
+
+using KeysTest = WindowTest;
+
+// Every key's spoken name and tooltip, as a user reads them.
+TEST_F(KeysTest, EveryKeyIsNamedAndItsTooltipNamesItsKeys) {
+    const std::tuple<const char*, int, const char*, const char*> keys[] = {
+        {"Command1", 0, "Multiply", "Multiply (*)"},
+        {"Command1", 1, "Divide", "Divide (/)"},
+        {"Command3", -1, "Equals", "Equals (=, Return, Enter)"},
+        {"Command4", -1, "Clear", "Clear (C, Esc)"},
+        {"Command5", -1, "Convert between hexadecimal and decimal",
+         "Convert between hexadecimal and decimal (H)"},
+        {"Command6", -1, "Hexadecimal mode", "Hexadecimal mode (X)"},
+        {"Command1", 2, "H.+, not in use", "H.+, not in use"},
+        {"Command1", 3, "H.-, not in use", "H.-, not in use"},
+    };
+    for (const auto& [name, index, spoken, tip] : keys) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(at(name, index));
+        EXPECT_EQ(reader->text(QAccessible::Name), spoken) << name << index;
+        EXPECT_EQ(reader->role(), QAccessible::Button) << name << index;
+        EXPECT_EQ(at(name, index)->toolTip(), tip) << name << index;
+    }
+}
+
+// Each key press clicks exactly its key, with Shift and on the keypad too;
+// with Ctrl, Alt or Meta it clicks none.
+TEST_F(KeysTest, EachKeyPressesItsKeyAndNoOther) {
+    struct Press {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* name; // nullptr: no key
+        int index;
+    };
+    const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, pad = Qt::KeypadModifier;
+    const Press presses[] = {
+        {Qt::Key_Asterisk, none, "Command1", 0},  {Qt::Key_Asterisk, shift, "Command1", 0},
+        {Qt::Key_Asterisk, pad, "Command1", 0},   {Qt::Key_Slash, none, "Command1", 1},
+        {Qt::Key_Slash, pad, "Command1", 1},      {Qt::Key_Equal, none, "Command3", -1},
+        {Qt::Key_Return, none, "Command3", -1},   {Qt::Key_Enter, pad, "Command3", -1},
+        {Qt::Key_C, none, "Command4", -1},        {Qt::Key_C, shift, "Command4", -1},
+        {Qt::Key_Escape, none, "Command4", -1},   {Qt::Key_H, none, "Command5", -1},
+        {Qt::Key_H, shift, "Command5", -1},       {Qt::Key_X, none, "Command6", -1},
+        {Qt::Key_X, shift, "Command6", -1},       {Qt::Key_X, Qt::ControlModifier, nullptr, 0},
+        {Qt::Key_C, Qt::AltModifier, nullptr, 0}, {Qt::Key_H, Qt::MetaModifier, nullptr, 0},
+        {Qt::Key_Plus, none, nullptr, 0},         {Qt::Key_D, none, nullptr, 0},
+    };
+    std::vector<std::pair<QAbstractButton*, QSignalSpy*>> spies;
+    for (QAbstractButton* key : window.findChildren<QAbstractButton*>())
+        if (!key->objectName().startsWith(u"Option"))
+            spies.emplace_back(key, new QSignalSpy(key, &QAbstractButton::clicked));
+    for (const Press& p : presses) {
+        // From the start state, where every key that can be enabled is.
+        window.form().Command4_Click();
+        window.sync();
+        for (auto& [key, spy] : spies)
+            spy->clear();
+        QTest::keyClick(window.windowHandle(), p.key, p.modifiers);
+        for (auto& [key, spy] : spies) {
+            const bool meant = p.name && key == at(p.name, p.index);
+            EXPECT_EQ(spy->count(), meant ? 1 : 0)
+                << QKeySequence(p.key | p.modifiers).toString().toStdString() << " on "
+                << key->objectName().toStdString();
+        }
+    }
+    for (auto& [key, spy] : spies)
+        delete spy;
+}
+
+// A screen reader hears a key before the calculator and may keep it, as Orca
+// keeps the keypad's Enter ("Where Am I"): the calculator never acts on it.
+TEST_F(KeysTest, AKeyTheScreenReaderKeepsNeverReachesTheCalculator) {
+    struct ScreenReader : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() != QEvent::KeyPress || !event->spontaneous())
+                return false;
+            const auto* key = static_cast<QKeyEvent*>(event);
+            return key->key() == Qt::Key_Enter || key->key() == Qt::Key_H;
+        }
+    } reader;
+    qApp->installEventFilter(&reader);
+    type("4*4"); // 4 * 4 = 16 if "=" were pressed
+    type("\nh");
+    qApp->removeEventFilter(&reader);
+    EXPECT_EQ(window.form().num2, 0);
+    EXPECT_EQ(window.form().rodstrAt(0), "4");
+    EXPECT_EQ(text("Label2"), "");
+    type("\n");
+    EXPECT_EQ(window.form().rodstrAt(1) + window.form().rodstrAt(0), "16");
+}
+
+TEST_F(KeysTest, TheMarkIsRepaintedAsItMoves) {
+    QWidget* board = window.board();
+    type("<");
+    repaint();
+    Spy paints({QEvent::Paint});
+    for (const char* move : {"<", ">", ">"}) {
+        paints.got.clear();
+        type(move);
+        repaint();
+        EXPECT_EQ(paints.got.count(board), 1u) << move;
+    }
+    EXPECT_EQ(window.board()->rod(), 0);
+    paints.got.clear();
+    type(">"); // already on rod 0: nothing moves, nothing is drawn
+    repaint();
+    EXPECT_EQ(paints.got.count(board), 0u);
+}
+
+// Tab reaches the point buttons on the checked one; Left and Right move the
+// point wherever the focus is, and Tab goes back to the board.
+TEST_F(KeysTest, ThePointButtonsTakeTheFocusOnTheCheckedOne) {
+    type("\b");
+    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 0));
+    type("<<");
+    EXPECT_EQ(window.form().dot, 2);
+    EXPECT_TRUE(checked(2));
+    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 2));
+    type("\t\b"); // away to the board and back
+    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 2));
+
+    type("!"); // the clear checks the button over rod 0; the focus stays
+    ASSERT_TRUE(checked(0));
+    type("<");
+    EXPECT_EQ(window.form().dot, 3);
+    EXPECT_TRUE(checked(3));
+    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 3));
+    type(">>>>"); // Right stops at rod 0
+    EXPECT_EQ(window.form().dot, 0);
+    type("\t");
+    EXPECT_EQ(QApplication::focusWidget(), window.board());
+}
+
+} // namespace
