@@ -1,0 +1,137 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Rod %1</source>
+        <translation>第 %1 档</translation>
+    </message>
+    <message>
+        <source>The board reads %1</source>
+        <translation>算盘上的数是 %1</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>乘</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>除</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>等于</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Convert between hexadecimal and decimal</source>
+        <translation>十六进制与十进制互换</translation>
+    </message>
+    <message>
+        <source>Hexadecimal mode</source>
+        <translation>十六进制模式</translation>
+    </message>
+    <message>
+        <source>%1, not in use</source>
+        <translation>%1，未使用</translation>
+    </message>
+    <message>
+        <source>Bottom bar</source>
+        <translation>下框</translation>
+    </message>
+    <message>
+        <source>Top bar</source>
+        <translation>上框</translation>
+    </message>
+    <message>
+        <source>Shows the rod labels</source>
+        <translation>显示各档的数字</translation>
+    </message>
+    <message>
+        <source>Rod %1, upper deck, cell %2</source>
+        <translation>第 %1 档，上珠，第 %2 格</translation>
+    </message>
+    <message>
+        <source>Rod %1, lower deck, cell %2</source>
+        <translation>第 %1 档，下珠，第 %2 格</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>小数点</translation>
+    </message>
+    <message>
+        <source>Beam; pressing it sets every rod to 0</source>
+        <translation>梁；按下后各档归零</translation>
+    </message>
+    <message>
+        <source>Decimal point after rod %1</source>
+        <translation>小数点在第 %1 档后</translation>
+    </message>
+    <message>
+        <source>Result digit of rod %1</source>
+        <translation>第 %1 档的结果数字</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Bare rod</source>
+        <translation>无珠</translation>
+    </message>
+    <message>
+        <source>Bead</source>
+        <translation>算珠</translation>
+    </message>
+    <message>
+        <source>Bead for values above 9</source>
+        <translation>9 以上数值用的算珠</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Pasted %1</source>
+        <translation>已粘贴 %1</translation>
+    </message>
+    <message>
+        <source>Not a number the board can hold. Nothing changed.</source>
+        <translation>算盘放不下这个数，未作改动。</translation>
+    </message>
+    <message>
+        <source>Abacus board</source>
+        <translation>算盘</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>Narration</name>
+    <message>
+        <source>Refused. The calculator is cleared.</source>
+        <translation>无法执行，计算器已清除。</translation>
+    </message>
+    <message>
+        <source>Result %1</source>
+        <translation>结果 %1</translation>
+    </message>
+    <message>
+        <source>Cleared. Decimal mode.</source>
+        <translation>已清除。十进制模式。</translation>
+    </message>
+    <message>
+        <source>Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.</source>
+        <translation>已清除。十六进制模式：第 0 到第 7 档可拨 0 到 F。</translation>
+    </message>
+</context>
+</TS>

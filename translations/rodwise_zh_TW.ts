@@ -1,0 +1,137 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Rod %1</source>
+        <translation>第 %1 檔</translation>
+    </message>
+    <message>
+        <source>The board reads %1</source>
+        <translation>算盤上的數是 %1</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>乘</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>除</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>等於</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Convert between hexadecimal and decimal</source>
+        <translation>十六進位與十進位互換</translation>
+    </message>
+    <message>
+        <source>Hexadecimal mode</source>
+        <translation>十六進位模式</translation>
+    </message>
+    <message>
+        <source>%1, not in use</source>
+        <translation>%1，未使用</translation>
+    </message>
+    <message>
+        <source>Bottom bar</source>
+        <translation>下框</translation>
+    </message>
+    <message>
+        <source>Top bar</source>
+        <translation>上框</translation>
+    </message>
+    <message>
+        <source>Shows the rod labels</source>
+        <translation>顯示各檔的數字</translation>
+    </message>
+    <message>
+        <source>Rod %1, upper deck, cell %2</source>
+        <translation>第 %1 檔，上珠，第 %2 格</translation>
+    </message>
+    <message>
+        <source>Rod %1, lower deck, cell %2</source>
+        <translation>第 %1 檔，下珠，第 %2 格</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>小數點</translation>
+    </message>
+    <message>
+        <source>Beam; pressing it sets every rod to 0</source>
+        <translation>樑；按下後各檔歸零</translation>
+    </message>
+    <message>
+        <source>Decimal point after rod %1</source>
+        <translation>小數點在第 %1 檔後</translation>
+    </message>
+    <message>
+        <source>Result digit of rod %1</source>
+        <translation>第 %1 檔的結果數字</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Bare rod</source>
+        <translation>無珠</translation>
+    </message>
+    <message>
+        <source>Bead</source>
+        <translation>算珠</translation>
+    </message>
+    <message>
+        <source>Bead for values above 9</source>
+        <translation>9 以上數值用的算珠</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>Pasted %1</source>
+        <translation>已貼上 %1</translation>
+    </message>
+    <message>
+        <source>Not a number the board can hold. Nothing changed.</source>
+        <translation>算盤放不下這個數，未做變更。</translation>
+    </message>
+    <message>
+        <source>Abacus board</source>
+        <translation>算盤</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>Narration</name>
+    <message>
+        <source>Refused. The calculator is cleared.</source>
+        <translation>無法執行，計算機已清除。</translation>
+    </message>
+    <message>
+        <source>Result %1</source>
+        <translation>結果 %1</translation>
+    </message>
+    <message>
+        <source>Cleared. Decimal mode.</source>
+        <translation>已清除。十進位模式。</translation>
+    </message>
+    <message>
+        <source>Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.</source>
+        <translation>已清除。十六進位模式：第 0 到第 7 檔可撥 0 到 F。</translation>
+    </message>
+</context>
+</TS>

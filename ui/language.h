@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QApplication;
+
+// The language of every text a user reads beyond the window's own captions:
+// tooltips, what screen readers say, and Qt's own texts such as key names.
+namespace language {
+
+// The translation that serves a user who reads the given languages, most
+// preferred first (as QLocale::uiLanguages() lists them): "zh_CN", "zh_TW",
+// or empty for English, the language of the sources. Languages without a
+// translation are passed over; English ends the search.
+QString choose(const QStringList& uiLanguages);
+
+// Installs the chosen translation for the system locale's languages, with Qt's
+// own for the same language, and gives tooltips a font that can draw it.
+// Once, right after the QApplication is made. Any failure leaves English, and
+// says nothing: a user who cannot get a translation has no use for a message.
+void install(QApplication& app);
+
+} // namespace language
