@@ -1,4 +1,5 @@
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/window.h"
 
 #include <QApplication>
@@ -6,6 +7,10 @@
 int main(int argc, char* argv[]) {
     fonts::prepare();
     QApplication app(argc, argv);
+    // The desktop entry's name: the Wayland app id, which docks match to the
+    // entry for its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rodwise.RodwiseHD"));
+    language::install(app);
     Window window;
     window.show();
     return app.exec();

@@ -1,15 +1,20 @@
 #include "ui/window.h"
 
 #include "ui/accessibility.h"
+#include "ui/bell.h"
+#include "ui/fixed_size.h"
 #include "ui/fonts.h"
 #include "ui/images.h"
 #include "ui/keyboard.h"
 #include "ui/layout.h"
+#include "ui/narration.h"
+#include "ui/speech.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include <array>
@@ -21,37 +26,6 @@ const QColor orange(0xFF, 0x80, 0x00);
 const QColor purple(0xC0, 0x00, 0xC0);
 const QColor beamGrey(0x80, 0x80, 0x80);
 
-// Font sizes are given in points at 96 dots per inch; set as pixels they stay
-// the same size whatever the screen's dpi.
-constexpr int pointsToPixels(double points) {
-    return static_cast<int>(points * 96 / 72 + 0.5);
-}
-
-// The window's two typefaces, 宋体 (a serif) and 黑体 (a sans), with the fonts
-// that can stand in for them where they are missing.
-QFont songti(double points, bool bold) {
-    QFont font;
-    fonts::setFamilies(font, {QStringLiteral(u"\u5B8B\u4F53"), QStringLiteral("SimSun"),
-                              QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
-                              QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pointsToPixels(points));
-    font.setBold(bold);
-    return font;
-}
-
-QFont heiti(double points, bool bold) {
-    QFont font;
-    fonts::setFamilies(font,
-                       {QStringLiteral(u"\u9ED1\u4F53"), QStringLiteral("SimHei"),
-                        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
-                        QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pointsToPixels(points));
-    font.setBold(bold);
-    return font;
-}
-
 void setTextColour(QWidget* widget, QColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -62,31 +36,38 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A label the form hides stays on the window, empty and letting every click
+// through to what lies behind it, which looks and acts the same. Hidden for
+// real, a label that a screen reader once met hidden would stay unread after
+// it is shown again (Orca 43 with Qt 6.4 never learns that it became visible).
 void showLabel(QLabel* widget, const Label& label) {
-    const QString caption = QString::fromStdString(label.caption);
-    if (widget->text() != caption)
-        widget->setText(caption);
-    if (widget->isHidden() == label.visible)
-        widget->setVisible(label.visible);
+    const QString text = label.visible ? QString::fromStdString(label.caption) : QString();
+    if (widget->text() != text)
+        widget->setText(text);
+    if (widget->testAttribute(Qt::WA_TransparentForMouseEvents) == label.visible)
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents, !label.visible);
 }
 
-// The keys of the key row: the form's key and its click handler, by control.
+// The keys of the key row: the form's key, its click handler and what a
+// screen reader hears afterwards, by control.
 struct KeyWiring {
     std::string_view name;
     int index;
     Key key;
     void (*click)(Form2&);
+    narration::After after;
 };
 
+using After = narration::After;
 constexpr std::array<KeyWiring, keyCount> keyWiring{{
-    {"Command1", 0, Key::Multiply, [](Form2& f) { f.Command1_Click(0); }},
-    {"Command1", 1, Key::Divide, [](Form2& f) { f.Command1_Click(1); }},
-    {"Command1", 2, Key::HexPlus, [](Form2& f) { f.Command1_Click(2); }},
-    {"Command1", 3, Key::HexMinus, [](Form2& f) { f.Command1_Click(3); }},
-    {"Command3", -1, Key::Equals, [](Form2& f) { f.Command3_Click(); }},
-    {"Command4", -1, Key::Clear, [](Form2& f) { f.Command4_Click(); }},
-    {"Command5", -1, Key::HexDec, [](Form2& f) { f.Command5_Click(); }},
-    {"Command6", -1, Key::Hex, [](Form2& f) { f.Command6_Click(); }},
+    {"Command1", 0, Key::Multiply, [](Form2& f) { f.Command1_Click(0); }, After::Operator},
+    {"Command1", 1, Key::Divide, [](Form2& f) { f.Command1_Click(1); }, After::Operator},
+    {"Command1", 2, Key::HexPlus, [](Form2& f) { f.Command1_Click(2); }, After::Operator},
+    {"Command1", 3, Key::HexMinus, [](Form2& f) { f.Command1_Click(3); }, After::Operator},
+    {"Command3", -1, Key::Equals, [](Form2& f) { f.Command3_Click(); }, After::Equals},
+    {"Command4", -1, Key::Clear, [](Form2& f) { f.Command4_Click(); }, After::Clear},
+    {"Command5", -1, Key::HexDec, [](Form2& f) { f.Command5_Click(); }, After::Convert},
+    {"Command6", -1, Key::Hex, [](Form2& f) { f.Command6_Click(); }, After::Hex},
 }};
 
 const KeyWiring& wiringOf(const layout::Control& c) {
@@ -115,21 +96,22 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     setWindowTitle(QStringLiteral("Rodwise H-D"));
     setFixedSize(layout::twipsToPixels(layout::windowWidth),
                  layout::twipsToPixels(layout::windowHeight));
+    fixedsize::keep(*this);
     for (const layout::Control& c : layout::controls())
         addControl(c);
     connect(options_, &QButtonGroup::idClicked, this,
             answer<int>([this](int index) { form_.userClicksOption(index); }));
     syncs_.push_back([this] { syncOption(); });
     board_ = new BoardKeys(this);
-    syncs_.push_back([this] { board_->describe(); });
-    addKeyShortcuts(*this);
+    syncs_.push_back([this] { board_->tell(); });
+    addKeyTooltips(*this);
     // Digits go to the board from the start, and a click on a key or a radio
     // button leaves the focus there: those take it from Tab only.
     board_->setFocus();
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->setFocusPolicy(Qt::TabFocus);
 
-    form_.controls().onBeep([] { QApplication::beep(); });
+    form_.controls().onBeep(bell::ring);
     form_.Form_Load();
     sync();
 }
@@ -142,14 +124,14 @@ void Window::addControl(const layout::Control& c) {
     switch (c.kind) {
     case Kind::Title: {
         auto* label = new QLabel(qs(c.caption), parent);
-        label->setFont(songti(12, false));
+        label->setFont(fonts::title());
         setTextColour(label, orange);
         widget = label;
         break;
     }
     case Kind::ResultLine: {
         auto* label = new QLabel(parent);
-        label->setFont(songti(12, true));
+        label->setFont(fonts::resultLine());
         setTextColour(label, purple);
         syncs_.push_back([label, &controls] { showLabel(label, controls.resultLine()); });
         widget = label;
@@ -157,7 +139,7 @@ void Window::addControl(const layout::Control& c) {
     }
     case Kind::RodLabel: {
         auto* label = new ClickLabel(parent);
-        label->setFont(heiti(12, true));
+        label->setFont(fonts::rodLabel());
         label->setAlignment(Qt::AlignCenter);
         setTextColour(label, orange);
         label->onClick = answer([this, i = c.index] { form_.Lab1_Click(i); });
@@ -172,9 +154,13 @@ void Window::addControl(const layout::Control& c) {
         auto* key = new KeyButton(wiring.key, c.kind == Kind::PictureKey, parent);
         key->setText(qs(c.caption));
         if (c.kind == Kind::TextKey)
-            key->setFont(heiti(7.5, false));
-        connect(key, &QPushButton::clicked, this,
-                answer([this, click = wiring.click] { click(form_); }));
+            key->setFont(fonts::textKey());
+        connect(key, &QPushButton::clicked, this, [this, &wiring] {
+            const int beeps = form_.controls().beepCount();
+            wiring.click(form_);
+            sync();
+            afterKey(wiring.after, form_.controls().beepCount() != beeps);
+        });
         syncs_.push_back([key, &controls, k = wiring.key] {
             if (key->isEnabled() != controls.keyEnabled(k))
                 key->setEnabled(controls.keyEnabled(k));
@@ -192,18 +178,12 @@ void Window::addControl(const layout::Control& c) {
             else
                 form_.LowerDeck_MouseDown(rod, i, button);
         });
-        syncs_.push_back(
-            [this, cell, &controls, deck, rod = c.rod, i = c.index, described = -1]() mutable {
-                const Cell& state = controls.cell(deck, rod, i);
-                cell->setImage(&images::cell(state.image));
-                if (cell->isEnabled() != state.enabled)
-                    cell->setEnabled(state.enabled);
-                const int value = form_.upvalAt(rod) + form_.lowvalAt(rod);
-                if (const int now = value * 4 + int(state.image); now != described) {
-                    accessibility::describeCell(cell, rod, state.image, value);
-                    described = now;
-                }
-            });
+        syncs_.push_back([cell, &controls, deck, rod = c.rod, i = c.index]() {
+            const Cell& state = controls.cell(deck, rod, i);
+            cell->setImage(&images::cell(state.image));
+            if (cell->isEnabled() != state.enabled)
+                cell->setEnabled(state.enabled);
+        });
         widget = cell;
         break;
     }
@@ -238,11 +218,31 @@ void Window::addControl(const layout::Control& c) {
         break;
     }
     }
-    accessibility::describe(widget, c);
+    // Named first: what a screen reader meets may depend on the name.
     widget->setObjectName(qs(c.name));
+    accessibility::describe(widget, c);
     if (c.index >= 0)
         widget->setProperty("index", c.index);
     widget->setGeometry(layout::pixelRect(c));
+}
+
+void Window::afterKey(narration::After after, bool refused) {
+    if (narration::marksRodZero(after, refused))
+        board_->markRodZero();
+    if (const QString message = narration::message(form_, after, refused); !message.isEmpty())
+        speech::say(this, message);
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    if (!windowKey(*this, event))
+        QWidget::keyPressEvent(event);
+}
+
+QAbstractButton* Window::key(Key key) const {
+    for (const KeyWiring& k : keyWiring)
+        if (k.key == key)
+            return static_cast<QAbstractButton*>(control(qs(k.name), k.index));
+    return nullptr;
 }
 
 void Window::sync() {
@@ -252,6 +252,13 @@ void Window::sync() {
 
 void Window::syncOption() {
     const int wanted = form_.controls().selectedOption();
+    // Tab reaches the group on its checked button, as in any group of radio
+    // buttons; the arrows move the check from there.
+    for (QAbstractButton* button : options_->buttons()) {
+        const Qt::FocusPolicy policy = options_->id(button) == wanted ? Qt::TabFocus : Qt::NoFocus;
+        if (button->focusPolicy() != policy)
+            button->setFocusPolicy(policy);
+    }
     QAbstractButton* checked = options_->checkedButton();
     if ((checked ? options_->id(checked) : -1) == wanted)
         return;

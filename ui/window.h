@@ -8,10 +8,14 @@
 #include <vector>
 
 class BoardKeys;
+class QAbstractButton;
 class QButtonGroup;
 
 namespace layout {
 struct Control;
+}
+namespace narration {
+enum class After;
 }
 
 // The calculator window. It owns the form, builds every control from the
@@ -37,10 +41,18 @@ public:
     // The widget of control `name`, element `index` of a control array, or
     // with index -1 a control that is no array; nullptr when there is none.
     QWidget* control(QStringView name, int index = -1) const;
+    // The key of the key row that stands for key.
+    QAbstractButton* key(Key key) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void addControl(const layout::Control& c);
     void syncOption();
+    // Tells a screen reader what a key of the key row did, and puts the
+    // keyboard's mark back on rod 0 after a clear.
+    void afterKey(narration::After after, bool refused);
     // Runs one of the form's handlers as the answer to a user's event, then
     // brings the widgets in line with what it changed; Args are the event's.
     template <typename... Args, typename Handler> auto answer(Handler handler);
