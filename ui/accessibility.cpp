@@ -4,6 +4,7 @@
 #include "ui/images.h"
 #include "ui/keyboard.h"
 #include "ui/layout.h"
+#include "ui/speech.h"
 #include "ui/widgets.h"
 #include "ui/window.h"
 
@@ -151,6 +152,9 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    // The last rod value told, for the one screen reader quirk below.
+    int lastValueTold = -1;
+
 private:
     std::array<QAccessible::Id, rodCount> rods_{};
 };
@@ -247,6 +251,15 @@ void rodValueChanged(BoardKeys* board, int rod, int value) {
     QAccessibleValueChangeEvent event(board, value);
     event.setChild(rod);
     QAccessible::updateAccessibility(&event);
+    // Orca 43 keeps quiet about a value equal to the last one it spoke,
+    // whichever object spoke it: F on rod 1, then F on rod 0, would leave the
+    // second unheard. The marked rod's value is then also said.
+    auto* reader = dynamic_cast<Board*>(QAccessible::queryAccessibleInterface(board));
+    if (!reader)
+        return;
+    if (board->hasFocus() && board->rod() == rod && value == reader->lastValueTold)
+        speech::say(board->window(), QString::number(value));
+    reader->lastValueTold = value;
 }
 
 } // namespace accessibility

@@ -106,12 +106,6 @@ void BoardKeys::tell() {
             continue;
         told_[std::size_t(r)] = now;
         accessibility::rodValueChanged(this, r, now);
-        // Orca 43 keeps quiet about a value equal to the last one it spoke,
-        // whichever object spoke it: F on rod 1, then F on rod 0, would leave
-        // the second unheard. The marked rod's value is then also said.
-        if (r == rod_ && hasFocus() && now == lastValueTold_)
-            speech::say(window_, QString::number(now));
-        lastValueTold_ = now;
     }
 }
 

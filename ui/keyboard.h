@@ -67,7 +67,6 @@ private:
     bool keyboardInUse_ = false;
     int quiet_ = 0;
     std::array<int, 10> told_{};
-    int lastValueTold_ = -1;
 };
 
 // The keys of the key row, Ctrl+C and Ctrl+V (Shift+Insert) as key presses
