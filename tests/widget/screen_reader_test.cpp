@@ -25,8 +25,6 @@ TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirValues) {
     for (int k = 0; k < 10; ++k) {
         EXPECT_EQ(rod(k)->text(QAccessible::Name), QStringLiteral("Rod %1").arg(k));
         EXPECT_EQ(rod(k)->role(), QAccessible::SpinBox);
-        EXPECT_EQ(rod(k)->parent(), board);
-        EXPECT_EQ(board->indexOfChild(rod(k)), k);
         // Each rod stands over its own column of cells.
         EXPECT_TRUE(rod(k)->rect().contains(at(lower(k), 2)->mapToGlobal(QPoint(16, 9)))) << k;
     }
@@ -40,8 +38,6 @@ TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirValues) {
     EXPECT_EQ(reader(at(upper(0), 1))->text(QAccessible::Description), "Bead for values above 9");
     EXPECT_EQ(board->text(QAccessible::Description), "The board reads 2074");
     EXPECT_EQ(board->focusChild(), rod(3));
-    EXPECT_TRUE(rod(3)->state().focused);
-    EXPECT_FALSE(rod(1)->state().focused);
     click("Option1", 2);
     EXPECT_EQ(board->text(QAccessible::Description), "The board reads 20.74");
 

@@ -89,26 +89,6 @@ TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
     EXPECT_EQ(paints.got.count(at(upper(0), 1)), 0u);
 }
 
-TEST_F(WindowTest, ACalculationFromTheKeyboardAlone) {
-    type("\b<<\t");        // over to the radio buttons: the point after rod 2, and back
-    click("Picture22", 0); // the rod labels shown
-    const auto lastRods = [this] { return text("Lab1", 2) + text("Lab1", 1) + text("Lab1", 0); };
-    type("<<1>2*3\r"); // 1.20 * 0.30
-    EXPECT_EQ(lastRods(), "036");
-    type("/4=");
-    EXPECT_EQ(lastRods(), "090");
-    type("x<f>f*2\n"); // "Hex", FF on the rods 1 and 0, times 2
-    EXPECT_EQ(text("Label2"), "H = 1FE");
-    type("!4h"); // the clear, back in decimal mode
-    EXPECT_EQ(text("Label2"), "H = 4");
-
-    // "H-D" has disabled "=": none of its shortcuts reaches it.
-    ASSERT_FALSE(at("Command3")->isEnabled());
-    const QImage before = shown(&window);
-    type("=\r\n");
-    EXPECT_EQ(shown(&window), before);
-}
-
 TEST_F(WindowTest, TypedDigitsAreMouseClicksAndCtrlCCopiesThem) {
     type("x<<f>7>c"); // "c" is a digit on the board in hexadecimal mode, not the clear
     const QImage typed = rods();
