@@ -4,8 +4,8 @@
 // the window's backing store is flushed. The "painted" counter is the number of
 // widgets that painted per press: only the changed cells of the pressed rod.
 
-#include "ui/layout.h"
-#include "ui/window.h"
+#include "ui/widgets/layout.h"
+#include "ui/window/window.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "tests/widget/heard.h"
-#include "ui/language.h"
-#include "ui/window.h"
+#include "ui/platform/language.h"
+#include "ui/window/window.h"
 
 #include <QAccessible>
 #include <QProcess>

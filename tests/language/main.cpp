@@ -1,5 +1,5 @@
-#include "ui/language.h"
-#include "ui/window.h"
+#include "ui/platform/language.h"
+#include "ui/window/window.h"
 
 #include <QApplication>
 #include <QTest>

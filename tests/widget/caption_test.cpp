@@ -3,8 +3,8 @@
 // (tests/widget/CMakeLists.txt): the machine's own, the chosen Song and Hei
 // fonts with DejaVu, and DejaVu alone; RODWISE_FONT_SETUP names the last two,
 // so that a test can tell that it really saw the fonts it was meant to.
-#include "ui/widgets.h"
-#include "ui/window.h"
+#include "ui/widgets/widgets.h"
+#include "ui/window/window.h"
 
 #include <QFontInfo>
 #include <QImage>

@@ -2,7 +2,7 @@
 // window's client area. The tables are written out by hand from the window's
 // design in twips (15 to a pixel, rounded to the nearest), not taken from the
 // layout table that the window is built from.
-#include "ui/window.h"
+#include "ui/window/window.h"
 
 #include <QWidget>
 

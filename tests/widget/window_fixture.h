@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/keyboard.h"
-#include "ui/layout.h"
-#include "ui/window.h"
+#include "ui/widgets/board_keys.h"
+#include "ui/widgets/layout.h"
+#include "ui/window/window.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "tests/widget/window_fixture.h"
-#include "ui/images.h"
+#include "ui/widgets/images.h"
 
 #include <QAccessible>
 #include <QClipboard>

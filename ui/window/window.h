@@ -14,9 +14,6 @@ class QButtonGroup;
 namespace layout {
 struct Control;
 }
-namespace narration {
-enum class After;
-}
 
 // The calculator window. It owns the form, builds every control from the
 // layout table, forwards each user event to the form's handler and then
@@ -45,14 +42,21 @@ public:
     QAbstractButton* key(Key key) const;
 
 protected:
+    // The keys of the key row, Ctrl+C, and Ctrl+V (Shift+Insert).
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void addControl(const layout::Control& c);
+    QWidget* addLabel(const layout::Control& c, QWidget* parent);
+    QWidget* addKey(const layout::Control& c, QWidget* parent);
+    QWidget* addCell(const layout::Control& c, QWidget* parent);
+    QWidget* addPicture(const layout::Control& c, QWidget* parent);
+    QWidget* addRadio(QWidget* parent, int index);
+    void addBoard();
     void syncOption();
     // Tells a screen reader what a key of the key row did, and puts the
     // keyboard's mark back on rod 0 after a clear.
-    void afterKey(narration::After after, bool refused);
+    void afterKey(Key key, bool refused);
     // Runs one of the form's handlers as the answer to a user's event, then
     // brings the widgets in line with what it changed; Args are the event's.
     template <typename... Args, typename Handler> auto answer(Handler handler);

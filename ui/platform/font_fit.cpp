@@ -1,4 +1,4 @@
-#include "ui/font_fit.h"
+#include "ui/platform/font_fit.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,12 +1,12 @@
-#include "ui/accessibility.h"
+#include "ui/assistive/accessibility.h"
 
 #include "calc/shown_number.h"
-#include "ui/images.h"
-#include "ui/keyboard.h"
-#include "ui/layout.h"
-#include "ui/speech.h"
-#include "ui/widgets.h"
-#include "ui/window.h"
+#include "ui/assistive/speech.h"
+#include "ui/widgets/board_keys.h"
+#include "ui/widgets/images.h"
+#include "ui/widgets/key_row.h"
+#include "ui/widgets/layout.h"
+#include "ui/widgets/widgets.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -102,13 +102,12 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
     static QString boardReads(const BoardKeys* board) {
-        const auto* window = static_cast<const Window*>(board->window());
         return Accessibility::tr("The board reads %1")
-            .arg(QString::fromStdString(calc::boardNumber(window->form())));
+            .arg(QString::fromStdString(calc::boardNumber(board->form())));
     }
 
 private:
-    bool hexMode() const { return static_cast<Window*>(board_->window())->form().hexMode(); }
+    bool hexMode() const { return board_->form().hexMode(); }
 
     QPointer<BoardKeys> board_;
     int rod_;
@@ -160,8 +159,11 @@ private:
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
-    if (auto* window = dynamic_cast<Window*>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
+    // The calculator's window is the form, and a window frame to a screen
+    // reader rather than a plain group.
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->isWindow() && widget->objectName() == u"Form2")
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (auto* board = dynamic_cast<BoardKeys*>(object))
         return new Board(board);
     // The hidden image sources take no clicks and stay plain widgets.
@@ -172,22 +174,11 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     return nullptr;
 }
 
-QString keyName(std::string_view caption) {
-    if (caption == "*")
-        return Accessibility::tr("Multiply");
-    if (caption == "/")
-        return Accessibility::tr("Divide");
-    if (caption == "=")
-        return Accessibility::tr("Equals");
-    if (caption == "C")
-        return Accessibility::tr("Clear");
-    if (caption == "H-D")
-        return Accessibility::tr("Convert between hexadecimal and decimal");
-    if (caption == "Hex")
-        return Accessibility::tr("Hexadecimal mode");
-    // "H.+" and "H.-" stand on the window but are never enabled.
-    return Accessibility::tr("%1, not in use")
-        .arg(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+QString keyName(const key_row::Entry& key) {
+    return key.spokenName
+               ? Accessibility::tr(key.spokenName)
+               : Accessibility::tr("%1, not in use")
+                     .arg(QString::fromUtf8(key.caption.data(), qsizetype(key.caption.size())));
 }
 
 } // namespace
@@ -205,7 +196,7 @@ void describe(QWidget* widget, const layout::Control& c) {
     switch (c.kind) {
     case Kind::PictureKey:
     case Kind::TextKey:
-        widget->setAccessibleName(keyName(c.caption));
+        widget->setAccessibleName(keyName(key_row::entryOf(c.key)));
         break;
     case Kind::Bar:
         widget->setAccessibleName(c.index == 0 ? Accessibility::tr("Bottom bar")

@@ -1,6 +1,6 @@
-#include "ui/widgets.h"
+#include "ui/widgets/widgets.h"
 
-#include "ui/images.h"
+#include "ui/widgets/images.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "ui/sound_theme_bell.h"
+#include "ui/platform/sound_theme_bell.h"
 
 #include <dlfcn.h>
 

@@ -5,9 +5,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
+class Form2;
 class QKeyEvent;
-class Window;
 
 // The board's place in the keyboard focus chain. It lies over the board from
 // the top bar to the bottom bar and lets every mouse event through to the
@@ -19,10 +20,21 @@ class Window;
 // press until the next press of a mouse button.
 //
 // A screen reader meets the board as ten rods with values, the marked one
-// focused (see ui/accessibility.h).
+// focused (see ui/assistive/accessibility.h); the board tells of the mark and
+// of changed values through the two callbacks it is given.
 class BoardKeys : public QWidget {
 public:
-    explicit BoardKeys(Window* window);
+    // The widget of a control by name and element index, -1 for none.
+    using ControlLookup = std::function<QWidget*(QStringView name, int index)>;
+    struct Listeners {
+        std::function<void(int rod)> rodFocused;
+        std::function<void(int rod, int value)> rodValueChanged;
+    };
+
+    // window holds the cells of form's board, found through control.
+    BoardKeys(QWidget* window, Form2& form, ControlLookup control, Listeners listeners);
+
+    const Form2& form() const { return form_; }
 
     int rod() const { return rod_; }
     bool markShown() const { return keyboardInUse_ && hasFocus(); }
@@ -62,16 +74,11 @@ private:
     void moveTo(int rod);
     void useKeyboard(bool on);
 
-    Window* window_;
+    Form2& form_;
+    ControlLookup control_;
+    Listeners listeners_;
     int rod_ = 0;
     bool keyboardInUse_ = false;
     int quiet_ = 0;
     std::array<int, 10> told_{};
 };
-
-// The keys of the key row, Ctrl+C and Ctrl+V (Shift+Insert) as key presses
-// that reached the window: true when the event was one of them.
-bool windowKey(Window& window, QKeyEvent* event);
-
-// Tooltips of the key row that name each key's keyboard keys.
-void addKeyTooltips(Window& window);

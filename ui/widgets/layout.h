@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/controls.h"
+
 #include <QRect>
 
 #include <string_view>
@@ -36,6 +38,7 @@ struct Control {
     int height = 0;
     std::string_view caption = {};
     std::string_view parent = {}; // empty: the window itself
+    Key key = {};                 // a key of the key row: which one
 };
 
 inline constexpr int windowWidth = 6570;

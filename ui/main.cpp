@@ -1,6 +1,6 @@
-#include "ui/fonts.h"
-#include "ui/language.h"
-#include "ui/window.h"
+#include "ui/platform/fonts.h"
+#include "ui/platform/language.h"
+#include "ui/window/window.h"
 
 #include <QApplication>
 

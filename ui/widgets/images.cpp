@@ -1,4 +1,4 @@
-#include "ui/images.h"
+#include "ui/widgets/images.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "ui/narration.h"
+#include "ui/assistive/narration.h"
 
 #include "app/form2.h"
 #include "calc/shown_number.h"
@@ -19,30 +19,33 @@ QString resultLine(const Form2& form) {
 
 } // namespace
 
-QString message(const Form2& form, After after, bool refused) {
+QString message(const Form2& form, Key key, bool refused) {
     if (refused)
         return Narration::tr("Refused. The calculator is cleared.");
-    switch (after) {
-    case After::Operator:
+    switch (key) {
+    case Key::Multiply:
+    case Key::Divide:
+    case Key::HexPlus:
+    case Key::HexMinus:
         return {};
-    case After::Equals:
+    case Key::Equals:
         // A hexadecimal result is written on the result line; a decimal one
         // lies on the rods alone.
         if (const Label& line = form.controls().resultLine(); line.visible && !line.caption.empty())
             return resultLine(form);
         return Narration::tr("Result %1").arg(QString::fromStdString(calc::boardNumber(form)));
-    case After::Convert:
+    case Key::HexDec:
         return resultLine(form);
-    case After::Clear:
+    case Key::Clear:
         return Narration::tr("Cleared. Decimal mode.");
-    case After::Hex:
+    case Key::Hex:
         return Narration::tr("Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.");
     }
     return {};
 }
 
-bool marksRodZero(After after, bool refused) {
-    return refused || after == After::Clear || after == After::Hex;
+bool marksRodZero(Key key, bool refused) {
+    return refused || key == Key::Clear || key == Key::Hex;
 }
 
 } // namespace narration

@@ -1,21 +1,12 @@
-#include "ui/keyboard.h"
+#include "ui/widgets/board_keys.h"
 
+#include "app/form2.h"
 #include "board/rod_entry.h"
-#include "calc/pasted_number.h"
-#include "calc/shown_number.h"
-#include "ui/accessibility.h"
-#include "ui/key_table.h"
-#include "ui/layout.h"
-#include "ui/speech.h"
-#include "ui/widgets.h"
-#include "ui/window.h"
+#include "ui/widgets/layout.h"
+#include "ui/widgets/widgets.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QPainter>
 
 #include <algorithm>
@@ -34,55 +25,35 @@ struct Keyboard {
 // The mark's colour: the orange of the rod labels, bright on the dark bars.
 const QColor markColour(0xFF, 0x80, 0x00);
 
-void copy(const Window& window) {
-    QApplication::clipboard()->setText(QString::fromStdString(calc::shownNumber(window.form())));
-}
-
-void paste(Window& window) {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    const QString text = data && data->hasText()
-                             ? data->text().left(qsizetype(calc::pasteTextLimit) + 1)
-                             : QString();
-    BoardKeys* board = window.board();
-    bool laid = false;
-    board->asOneChange([&] {
-        laid =
-            calc::paste(window.form(), text.toStdString(),
-                        [board](int rod, board::BeadPress press) { board->pressBead(rod, press); });
-    });
-    speech::say(&window, laid ? Keyboard::tr("Pasted %1").arg(qs(calc::boardNumber(window.form())))
-                              : Keyboard::tr("Not a number the board can hold. Nothing changed."));
-}
-
 } // namespace
 
-BoardKeys::BoardKeys(Window* window) : QWidget(window), window_(window) {
+BoardKeys::BoardKeys(QWidget* window, Form2& form, ControlLookup control, Listeners listeners)
+    : QWidget(window), form_(form), control_(std::move(control)), listeners_(std::move(listeners)) {
     setObjectName(QStringLiteral("Board"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(Keyboard::tr("Abacus board"));
-    setGeometry(window->control(u"Picture22", 1)->geometry() |
-                window->control(u"Picture22", 0)->geometry());
+    setGeometry(control_(u"Picture22", 1)->geometry() | control_(u"Picture22", 0)->geometry());
     // The mark stands on the bars alone: masked to them, this widget takes no
     // part in the repaint of a cell between them.
-    setMask(QRegion(window->control(u"Picture22", 1)->geometry().translated(-pos())) +
-            QRegion(window->control(u"Picture22", 0)->geometry().translated(-pos())));
+    setMask(QRegion(control_(u"Picture22", 1)->geometry().translated(-pos())) +
+            QRegion(control_(u"Picture22", 0)->geometry().translated(-pos())));
     qApp->installEventFilter(this);
     for (int r = 0; r < rodCount; ++r)
         told_[std::size_t(r)] = valueOf(r);
 }
 
 int BoardKeys::valueOf(int rod) const {
-    return window_->form().upvalAt(rod) + window_->form().lowvalAt(rod);
+    return form_.upvalAt(rod) + form_.lowvalAt(rod);
 }
 
 QRect BoardKeys::columnOf(int rod) const {
-    const QRect cell = window_->control(qs(layout::lowerDeckName(rod)), 0)->geometry();
+    const QRect cell = control_(qs(layout::lowerDeckName(rod)), 0)->geometry();
     return {cell.left() - x(), 0, cell.width(), height()};
 }
 
 bool BoardKeys::setRod(int rod, int value) {
-    if (!board::rodTakes(window_->form().controls(), rod, value))
+    if (!board::rodTakes(form_.controls(), rod, value))
         return false;
     asOneChange([&] {
         for (const board::BeadPress& press : board::beadPresses(value))
@@ -94,7 +65,7 @@ bool BoardKeys::setRod(int rod, int value) {
 void BoardKeys::pressBead(int rod, board::BeadPress press) {
     const auto name =
         press.deck == Deck::Upper ? layout::upperDeckName(rod) : layout::lowerDeckName(rod);
-    static_cast<Picture*>(window_->control(qs(name), press.index))->click();
+    static_cast<Picture*>(control_(qs(name), press.index))->click();
 }
 
 void BoardKeys::tell() {
@@ -105,7 +76,7 @@ void BoardKeys::tell() {
         if (now == told_[std::size_t(r)])
             continue;
         told_[std::size_t(r)] = now;
-        accessibility::rodValueChanged(this, r, now);
+        listeners_.rodValueChanged(r, now);
     }
 }
 
@@ -151,7 +122,7 @@ void BoardKeys::focusInEvent(QFocusEvent* event) {
         this,
         [this] {
             if (hasFocus())
-                accessibility::rodFocused(this, rod_);
+                listeners_.rodFocused(rod_);
         },
         Qt::QueuedConnection);
 }
@@ -167,7 +138,7 @@ void BoardKeys::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect column = columnOf(rod_);
     for (const int bar : {1, 0}) {
-        const QRect place = window_->control(u"Picture22", bar)->geometry().translated(-pos());
+        const QRect place = control_(u"Picture22", bar)->geometry().translated(-pos());
         painter.fillRect(column.left() + 6, place.top() + 3, column.width() - 12,
                          place.height() - 6, markColour);
     }
@@ -179,7 +150,7 @@ int BoardKeys::digitOf(const QKeyEvent& event) const {
     const int key = event.key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return key - Qt::Key_0;
-    if (key >= Qt::Key_A && key <= Qt::Key_F && window_->form().hexMode())
+    if (key >= Qt::Key_A && key <= Qt::Key_F && form_.hexMode())
         return key - Qt::Key_A + 10;
     return -1;
 }
@@ -190,7 +161,7 @@ void BoardKeys::moveTo(int rod) {
     rod_ = rod;
     update();
     if (hasFocus())
-        accessibility::rodFocused(this, rod_);
+        listeners_.rodFocused(rod_);
 }
 
 void BoardKeys::useKeyboard(bool on) {
@@ -198,38 +169,4 @@ void BoardKeys::useKeyboard(bool on) {
         return;
     keyboardInUse_ = on;
     update();
-}
-
-bool windowKey(Window& window, QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
-        copy(window);
-        return true;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        paste(window);
-        return true;
-    }
-    if (const std::optional<Key> key = key_table::keyFor(*event)) {
-        // A click, so a disabled key does nothing; click(), not
-        // animateClick(): the handler runs before the next key is read, so
-        // fast typing keeps its order.
-        window.key(*key)->click();
-        return true;
-    }
-    return false;
-}
-
-void addKeyTooltips(Window& window) {
-    for (int k = 0; k < keyCount; ++k) {
-        QAbstractButton* key = window.key(Key(k));
-        QStringList names;
-        for (const QKeySequence& sequence : key_table::sequencesOf(Key(k)))
-            names << sequence.toString(QKeySequence::NativeText);
-        // A language may name two keys alike: Return and Enter are both 回车.
-        names.removeDuplicates();
-        key->setToolTip(names.isEmpty()
-                            ? key->accessibleName()
-                            : Keyboard::tr("%1 (%2)").arg(key->accessibleName(),
-                                                          names.join(Keyboard::tr(", "))));
-    }
 }

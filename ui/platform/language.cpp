@@ -1,4 +1,4 @@
-#include "ui/language.h"
+#include "ui/platform/language.h"
 
 #include <QApplication>
 #include <QFile>

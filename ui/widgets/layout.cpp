@@ -1,6 +1,7 @@
-#include "ui/layout.h"
+#include "ui/widgets/layout.h"
 
-#include "ui/controls.h"
+#include "app/controls.h"
+#include "ui/widgets/key_row.h"
 
 #include <array>
 
@@ -61,25 +62,18 @@ std::vector<Control> build() {
 
     add({"Label1", Kind::Title, -1, -1, 450, 240, 960, 240, "Tallwood"});
 
-    struct KeySpot {
-        std::string_view name;
-        int index;
-        Kind kind;
-        int left;
-        std::string_view caption;
-    };
-    constexpr std::array<KeySpot, keyCount> keys{{
-        {"Command1", 0, Kind::PictureKey, 1725, "*"},
-        {"Command1", 1, Kind::PictureKey, 2164, "/"},
-        {"Command3", -1, Kind::PictureKey, 2603, "="},
-        {"Command4", -1, Kind::PictureKey, 3042, "C"},
-        {"Command5", -1, Kind::TextKey, 3481, "H-D"},
-        {"Command6", -1, Kind::TextKey, 3920, "Hex"},
-        {"Command1", 2, Kind::TextKey, 4359, "H.+"},
-        {"Command1", 3, Kind::TextKey, 4800, "H.-"},
-    }};
-    for (const KeySpot& k : keys)
-        add({k.name, k.kind, k.index, -1, k.left, keyTop, keyWidth, keyHeight, k.caption});
+    for (const key_row::Entry& k : key_row::entries())
+        add({k.name,
+             k.picture ? Kind::PictureKey : Kind::TextKey,
+             k.index,
+             -1,
+             k.left,
+             keyTop,
+             keyWidth,
+             keyHeight,
+             k.caption,
+             {},
+             k.key});
 
     add({"Picture22", Kind::Bar, 1, -1, boardLeft, topBarTop, boardWidth, barHeight});
     for (int rod = rodCount - 1; rod >= 0; --rod)

@@ -1,4 +1,4 @@
-#include "ui/speech.h"
+#include "ui/assistive/speech.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "ui/fixed_size.h"
+#include "ui/platform/fixed_size.h"
 
 #include <QEvent>
 #include <QGuiApplication>

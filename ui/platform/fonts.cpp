@@ -1,7 +1,7 @@
-#include "ui/fonts.h"
+#include "ui/platform/fonts.h"
 
-#include "ui/font_fit.h"
-#include "ui/layout.h"
+#include "ui/platform/font_fit.h"
+#include "ui/widgets/layout.h"
 
 #include <QFontDatabase>
 

@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "app/controls.h"
 
 #include <stdexcept>
 

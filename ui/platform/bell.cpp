@@ -1,6 +1,6 @@
-#include "ui/bell.h"
+#include "ui/platform/bell.h"
 
-#include "ui/sound_theme_bell.h"
+#include "ui/platform/sound_theme_bell.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

@@ -1,0 +1,285 @@
+#include "ui/window/window.h"
+
+#include "ui/assistive/accessibility.h"
+#include "ui/assistive/narration.h"
+#include "ui/assistive/speech.h"
+#include "ui/platform/bell.h"
+#include "ui/platform/fixed_size.h"
+#include "ui/platform/fonts.h"
+#include "ui/widgets/board_keys.h"
+#include "ui/widgets/images.h"
+#include "ui/widgets/key_row.h"
+#include "ui/widgets/layout.h"
+#include "ui/widgets/widgets.h"
+#include "ui/window/clipboard.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+const QColor orange(0xFF, 0x80, 0x00);
+const QColor purple(0xC0, 0x00, 0xC0);
+const QColor beamGrey(0x80, 0x80, 0x80);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A label the form hides stays on the window, empty and letting every click
+// through to what lies behind it, which looks and acts the same. Hidden for
+// real, a label that a screen reader once met hidden would stay unread after
+// it is shown again (Orca 43 with Qt 6.4 never learns that it became visible).
+void showLabel(QLabel* widget, const Label& label) {
+    const QString text = label.visible ? QString::fromStdString(label.caption) : QString();
+    if (widget->text() != text)
+        widget->setText(text);
+    if (widget->testAttribute(Qt::WA_TransparentForMouseEvents) == label.visible)
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents, !label.visible);
+}
+
+// The image each hidden image source holds.
+Image sourceImage(std::string_view name) {
+    return name == "Pic82" ? Image::ExtraBead : name == "Pic81" ? Image::Bead : Image::Gap;
+}
+
+} // namespace
+
+template <typename... Args, typename Handler> auto Window::answer(Handler handler) {
+    return [this, handler](Args... args) {
+        handler(args...);
+        sync();
+    };
+}
+
+Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(this)) {
+    accessibility::install();
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Rodwise H-D"));
+    setFixedSize(layout::twipsToPixels(layout::windowWidth),
+                 layout::twipsToPixels(layout::windowHeight));
+    fixedsize::keep(*this);
+    for (const layout::Control& c : layout::controls())
+        addControl(c);
+    connect(options_, &QButtonGroup::idClicked, this,
+            answer<int>([this](int index) { form_.userClicksOption(index); }));
+    syncs_.push_back([this] { syncOption(); });
+    addBoard();
+    for (const key_row::Entry& entry : key_row::entries())
+        key(entry.key)->setToolTip(key_row::tooltip(entry.key, key(entry.key)->accessibleName()));
+    // Digits go to the board from the start, and a click on a key or a radio
+    // button leaves the focus there: those take it from Tab only.
+    board_->setFocus();
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
+
+    form_.controls().onBeep(bell::ring);
+    form_.Form_Load();
+    sync();
+}
+
+void Window::addControl(const layout::Control& c) {
+    using layout::Kind;
+    QWidget* parent = c.parent.empty() ? this : control(qs(c.parent));
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case Kind::Title:
+    case Kind::ResultLine:
+    case Kind::RodLabel:
+        widget = addLabel(c, parent);
+        break;
+    case Kind::PictureKey:
+    case Kind::TextKey:
+        widget = addKey(c, parent);
+        break;
+    case Kind::UpperCell:
+    case Kind::LowerCell:
+        widget = addCell(c, parent);
+        break;
+    case Kind::Bar:
+    case Kind::Beam:
+    case Kind::ImageSource:
+        widget = addPicture(c, parent);
+        break;
+    case Kind::Radio:
+        widget = addRadio(parent, c.index);
+        break;
+    }
+    // Named first: what a screen reader meets may depend on the name.
+    widget->setObjectName(qs(c.name));
+    accessibility::describe(widget, c);
+    if (c.index >= 0)
+        widget->setProperty("index", c.index);
+    widget->setGeometry(layout::pixelRect(c));
+}
+
+QWidget* Window::addLabel(const layout::Control& c, QWidget* parent) {
+    const Controls& controls = form_.controls();
+    if (c.kind == layout::Kind::Title) {
+        auto* label = new QLabel(qs(c.caption), parent);
+        label->setFont(fonts::title());
+        setColour(label, QPalette::WindowText, orange);
+        return label;
+    }
+    if (c.kind == layout::Kind::ResultLine) {
+        auto* label = new QLabel(parent);
+        label->setFont(fonts::resultLine());
+        setColour(label, QPalette::WindowText, purple);
+        syncs_.push_back([label, &controls] { showLabel(label, controls.resultLine()); });
+        return label;
+    }
+    auto* label = new ClickLabel(parent);
+    label->setFont(fonts::rodLabel());
+    label->setAlignment(Qt::AlignCenter);
+    setColour(label, QPalette::WindowText, orange);
+    label->onClick = answer([this, i = c.index] { form_.Lab1_Click(i); });
+    syncs_.push_back([label, &controls, rod = c.rod] { showLabel(label, controls.rodLabel(rod)); });
+    return label;
+}
+
+QWidget* Window::addKey(const layout::Control& c, QWidget* parent) {
+    const key_row::Entry& entry = key_row::entryOf(c.key);
+    auto* key = new KeyButton(entry.key, entry.picture, parent);
+    key->setText(qs(c.caption));
+    if (!entry.picture)
+        key->setFont(fonts::textKey());
+    connect(key, &QPushButton::clicked, this, [this, &entry] {
+        const int beeps = form_.controls().beepCount();
+        entry.click(form_);
+        sync();
+        afterKey(entry.key, form_.controls().beepCount() != beeps);
+    });
+    const Controls& controls = form_.controls();
+    syncs_.push_back([key, &controls, k = entry.key] {
+        if (key->isEnabled() != controls.keyEnabled(k))
+            key->setEnabled(controls.keyEnabled(k));
+    });
+    return key;
+}
+
+QWidget* Window::addCell(const layout::Control& c, QWidget* parent) {
+    auto* cell = new Picture(parent);
+    const Deck deck = c.kind == layout::Kind::UpperCell ? Deck::Upper : Deck::Lower;
+    cell->onPress = answer<int>([this, deck, rod = c.rod, i = c.index](int button) {
+        if (deck == Deck::Upper)
+            form_.UpperDeck_MouseDown(rod, i, button);
+        else
+            form_.LowerDeck_MouseDown(rod, i, button);
+    });
+    const Controls& controls = form_.controls();
+    syncs_.push_back([cell, &controls, deck, rod = c.rod, i = c.index]() {
+        const Cell& state = controls.cell(deck, rod, i);
+        cell->setImage(&images::cell(state.image));
+        if (cell->isEnabled() != state.enabled)
+            cell->setEnabled(state.enabled);
+    });
+    return cell;
+}
+
+// The bars, the beam and the hidden image sources.
+QWidget* Window::addPicture(const layout::Control& c, QWidget* parent) {
+    auto* picture = new Picture(parent);
+    if (c.kind == layout::Kind::Bar) {
+        picture->setImage(&images::bar(c.index));
+        picture->onClick = answer([this, i = c.index] { form_.Picture22_Click(i); });
+    } else if (c.kind == layout::Kind::Beam) {
+        picture->setFill(beamGrey);
+        picture->onClick = answer([this] { form_.Frame1_Click(); });
+    } else {
+        picture->setImage(&images::cell(sourceImage(c.name)));
+        picture->hide();
+    }
+    return picture;
+}
+
+QWidget* Window::addRadio(QWidget* parent, int index) {
+    auto* radio = new BeamRadio(parent);
+    setColour(radio, QPalette::Window, beamGrey);
+    options_->addButton(radio, index);
+    return radio;
+}
+
+void Window::addBoard() {
+    BoardKeys::Listeners listeners{
+        [this](int rod) { accessibility::rodFocused(board_, rod); },
+        [this](int rod, int value) { accessibility::rodValueChanged(board_, rod, value); }};
+    board_ = new BoardKeys(
+        this, form_, [this](QStringView name, int index) { return control(name, index); },
+        std::move(listeners));
+    syncs_.push_back([this] { board_->tell(); });
+}
+
+void Window::afterKey(Key key, bool refused) {
+    if (narration::marksRodZero(key, refused))
+        board_->markRodZero();
+    if (const QString message = narration::message(form_, key, refused); !message.isEmpty())
+        speech::say(this, message);
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        clipboard::copy(form_);
+    } else if (event->matches(QKeySequence::Paste)) {
+        speech::say(this, clipboard::paste(form_, *board_));
+    } else if (const std::optional<Key> pressed = key_row::keyFor(*event)) {
+        // A click, so a disabled key does nothing; click(), not
+        // animateClick(): the handler runs before the next key is read, so
+        // fast typing keeps its order.
+        key(*pressed)->click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+QAbstractButton* Window::key(Key key) const {
+    const key_row::Entry& entry = key_row::entryOf(key);
+    return static_cast<QAbstractButton*>(control(qs(entry.name), entry.index));
+}
+
+void Window::sync() {
+    for (const auto& syncOne : syncs_)
+        syncOne();
+}
+
+void Window::syncOption() {
+    const int wanted = form_.controls().selectedOption();
+    // Tab reaches the group on its checked button, as in any group of radio
+    // buttons; the arrows move the check from there.
+    for (QAbstractButton* button : options_->buttons()) {
+        const Qt::FocusPolicy policy = options_->id(button) == wanted ? Qt::TabFocus : Qt::NoFocus;
+        if (button->focusPolicy() != policy)
+            button->setFocusPolicy(policy);
+    }
+    QAbstractButton* checked = options_->checkedButton();
+    if ((checked ? options_->id(checked) : -1) == wanted)
+        return;
+    const QSignalBlocker quiet(options_);
+    if (wanted < 0) {
+        // An exclusive group cannot clear its last checked button.
+        options_->setExclusive(false);
+        const QSignalBlocker quietButton(checked);
+        checked->setChecked(false);
+        options_->setExclusive(true);
+        return;
+    }
+    QAbstractButton* button = options_->button(wanted);
+    const QSignalBlocker quietButton(button);
+    button->setChecked(true);
+}
+
+QWidget* Window::control(QStringView name, int index) const {
+    for (QWidget* widget : findChildren<QWidget*>(name.toString())) {
+        const QVariant element = widget->property("index");
+        if (index < 0 ? !element.isValid() : element.isValid() && element.toInt() == index)
+            return widget;
+    }
+    return nullptr;
+}
