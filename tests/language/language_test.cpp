@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
-#include <span>
 #include <string>
 
 QStringList& messagesWhileInstalling();
@@ -61,44 +61,39 @@ TEST(LanguageStartUp, SaysNothing) {
     EXPECT_EQ(messagesWhileInstalling(), QStringList());
 }
 
-// A key's name and tooltip in each language, written out by hand.
+// Every key's name and tooltip in English, Simplified and Traditional
+// Chinese, written out by hand. The names of Return and Enter come from Qt's
+// own translations, which call both 回车 in Simplified Chinese: named once.
 struct KeyTexts {
     const char16_t* control;
     int index;
-    const char16_t* name;
-    const char16_t* toolTip;
+    std::array<const char16_t*, 6> texts; // name and tooltip: en, zh_CN, zh_TW
 };
-
 // clang-format off
-// Every key's English name and tooltip are the keyboard tests'; here two of
-// them show that English is what is read.
-const KeyTexts english[] = {
-    {u"Command1", 0, u"Multiply", u"Multiply (*)"},
-    {u"Command3", -1, u"Equals", u"Equals (=, Return, Enter)"},
-};
-// The names of Return and Enter come from Qt's own translations, which call
-// both 回车 in Simplified Chinese: named once, not twice.
-const KeyTexts simplified[] = {
-    {u"Command1", 0, u"乘", u"乘（*）"},
-    {u"Command1", 1, u"除", u"除（/）"},
-    {u"Command1", 2, u"H.+，未使用", u"H.+，未使用"},
-    {u"Command1", 3, u"H.-，未使用", u"H.-，未使用"},
-    {u"Command3", -1, u"等于", u"等于（=、回车）"},
-    {u"Command4", -1, u"清除", u"清除（C、Esc）"},
-    {u"Command5", -1, u"十六进制与十进制互换", u"十六进制与十进制互换（H）"},
-    {u"Command6", -1, u"十六进制模式", u"十六进制模式（X）"},
-};
-const KeyTexts traditional[] = {
-    {u"Command1", 0, u"乘", u"乘（*）"},
-    {u"Command1", 1, u"除", u"除（/）"},
-    {u"Command1", 2, u"H.+，未使用", u"H.+，未使用"},
-    {u"Command1", 3, u"H.-，未使用", u"H.-，未使用"},
-    {u"Command3", -1, u"等於", u"等於（=、Return、Enter）"},
-    {u"Command4", -1, u"清除", u"清除（C、Esc）"},
-    {u"Command5", -1, u"十六進位與十進位互換", u"十六進位與十進位互換（H）"},
-    {u"Command6", -1, u"十六進位模式", u"十六進位模式（X）"},
+const KeyTexts keyTexts[] = {
+    {u"Command1", 0, {u"Multiply", u"Multiply (*)", u"乘", u"乘（*）", u"乘", u"乘（*）"}},
+    {u"Command1", 1, {u"Divide", u"Divide (/)", u"除", u"除（/）", u"除", u"除（/）"}},
+    {u"Command3", -1, {u"Equals", u"Equals (=, Return, Enter)", u"等于", u"等于（=、回车）",
+                       u"等於", u"等於（=、Return、Enter）"}},
+    {u"Command4", -1, {u"Clear", u"Clear (C, Esc)", u"清除", u"清除（C、Esc）", u"清除",
+                       u"清除（C、Esc）"}},
+    {u"Command5", -1, {u"Convert between hexadecimal and decimal",
+                       u"Convert between hexadecimal and decimal (H)", u"十六进制与十进制互换",
+                       u"十六进制与十进制互换（H）", u"十六進位與十進位互換",
+                       u"十六進位與十進位互換（H）"}},
+    {u"Command6", -1, {u"Hexadecimal mode", u"Hexadecimal mode (X)", u"十六进制模式",
+                       u"十六进制模式（X）", u"十六進位模式", u"十六進位模式（X）"}},
+    {u"Command1", 2, {u"H.+, not in use", u"H.+, not in use", u"H.+，未使用", u"H.+，未使用",
+                      u"H.+，未使用", u"H.+，未使用"}},
+    {u"Command1", 3, {u"H.-, not in use", u"H.-, not in use", u"H.-，未使用", u"H.-，未使用",
+                      u"H.-，未使用", u"H.-，未使用"}},
 };
 // clang-format on
+
+// The column of the expected language in keyTexts.
+std::size_t column() {
+    return expected() == "zh_CN" ? 2 : expected() == "zh_TW" ? 4 : 0;
+}
 
 class Translated : public ::testing::Test {
 protected:
@@ -112,26 +107,20 @@ protected:
         return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     }
 
-    std::span<const KeyTexts> keys() {
-        if (expected() == "zh_CN")
-            return simplified;
-        if (expected() == "zh_TW")
-            return traditional;
-        return english;
-    }
-
     Window window;
 };
 
 TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
-    for (const KeyTexts& key : keys()) {
+    for (const KeyTexts& key : keyTexts) {
         SCOPED_TRACE(QString::fromUtf16(key.control).toStdString() + " " +
                      std::to_string(key.index));
         QAccessibleInterface* read = accessible(key);
         ASSERT_NE(read, nullptr);
-        EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf16(key.name));
+        EXPECT_EQ(read->role(), QAccessible::Button);
+        EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf16(key.texts[column()]));
         // A key without a description of its own is described by its tooltip.
-        EXPECT_EQ(read->text(QAccessible::Description), QString::fromUtf16(key.toolTip));
+        EXPECT_EQ(read->text(QAccessible::Description),
+                  QString::fromUtf16(key.texts[column() + 1]));
     }
 }
 
@@ -168,8 +157,8 @@ TEST_F(Translated, TooltipsHaveAFontWithTheirCharacters) {
     // The face the tooltip's font asks for, not one Qt would fall back to.
     const QRawFont font = QRawFont::fromFont(QToolTip::font());
     ASSERT_TRUE(font.isValid());
-    for (const KeyTexts& key : keys())
-        for (const QChar c : QString::fromUtf16(key.toolTip))
+    for (const KeyTexts& key : keyTexts)
+        for (const QChar c : QString::fromUtf16(key.texts[column() + 1]))
             EXPECT_TRUE(font.supportsCharacter(c))
                 << font.familyName().toStdString() << " lacks U+" << std::hex << int(c.unicode());
 }

@@ -7,32 +7,9 @@
 #include <QAccessible>
 #include <QSignalSpy>
 
-#include <tuple>
-
 namespace {
 
 using KeysTest = WindowTest;
-
-// Every key's spoken name and tooltip, as a user reads them.
-TEST_F(KeysTest, EveryKeyIsNamedAndItsTooltipNamesItsKeys) {
-    const std::tuple<const char*, int, const char*, const char*> keys[] = {
-        {"Command1", 0, "Multiply", "Multiply (*)"},
-        {"Command1", 1, "Divide", "Divide (/)"},
-        {"Command3", -1, "Equals", "Equals (=, Return, Enter)"},
-        {"Command4", -1, "Clear", "Clear (C, Esc)"},
-        {"Command5", -1, "Convert between hexadecimal and decimal",
-         "Convert between hexadecimal and decimal (H)"},
-        {"Command6", -1, "Hexadecimal mode", "Hexadecimal mode (X)"},
-        {"Command1", 2, "H.+, not in use", "H.+, not in use"},
-        {"Command1", 3, "H.-, not in use", "H.-, not in use"},
-    };
-    for (const auto& [name, index, spoken, tip] : keys) {
-        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(at(name, index));
-        EXPECT_EQ(reader->text(QAccessible::Name), spoken) << name << index;
-        EXPECT_EQ(reader->role(), QAccessible::Button) << name << index;
-        EXPECT_EQ(at(name, index)->toolTip(), tip) << name << index;
-    }
-}
 
 // Each key press clicks exactly its key, with Shift and on the keypad too;
 // with Ctrl, Alt or Meta it clicks none.

@@ -9,20 +9,6 @@
 
 namespace {
 
-// Every control's place is the layout test's; this is the state at start.
-TEST_F(WindowTest, StartsCleared) {
-    EXPECT_EQ(window.windowTitle(), "Rodwise H-D");
-    EXPECT_EQ(window.size(), QSize(438, 280));
-    EXPECT_TRUE(at("Pic80")->isHidden() && at("Pic81")->isHidden() && at("Pic82")->isHidden());
-    for (int rod = 0; rod < rodCount; ++rod) {
-        EXPECT_FALSE(labelShown("Lab1", rod)) << rod;
-        EXPECT_EQ(text("Lab1", rod), "") << rod;
-        EXPECT_EQ(checked(rod), rod == 0) << rod;
-    }
-    EXPECT_TRUE(labelShown("Label2") && text("Label2").empty());
-    EXPECT_FALSE(at("Command1", 2)->isEnabled() || at("Command1", 3)->isEnabled()); // H.+, H.-
-}
-
 // Each click runs its control's handler: a twin window, its form's handlers
 // run directly, looks the same after each.
 TEST_F(WindowTest, ClicksReachTheirHandlers) {
