@@ -101,28 +101,4 @@ TEST_F(KeysTest, TheMarkIsRepaintedAsItMoves) {
     EXPECT_EQ(paints.got.count(board), 0u);
 }
 
-// Tab reaches the point buttons on the checked one; Left and Right move the
-// point wherever the focus is, and Tab goes back to the board.
-TEST_F(KeysTest, ThePointButtonsTakeTheFocusOnTheCheckedOne) {
-    type("\b");
-    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 0));
-    type("<<");
-    EXPECT_EQ(window.form().dot, 2);
-    EXPECT_TRUE(checked(2));
-    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 2));
-    type("\t\b"); // away to the board and back
-    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 2));
-
-    type("!"); // the clear checks the button over rod 0; the focus stays
-    ASSERT_TRUE(checked(0));
-    type("<");
-    EXPECT_EQ(window.form().dot, 3);
-    EXPECT_TRUE(checked(3));
-    EXPECT_EQ(QApplication::focusWidget(), at("Option1", 3));
-    type(">>>>"); // Right stops at rod 0
-    EXPECT_EQ(window.form().dot, 0);
-    type("\t");
-    EXPECT_EQ(QApplication::focusWidget(), window.board());
-}
-
 } // namespace
