@@ -1,8 +1,6 @@
 #include "tests/widget/window_fixture.h"
 #include "ui/widgets/images.h"
 
-#include <QAccessible>
-#include <QClipboard>
 
 #include <functional>
 #include <tuple>
@@ -73,24 +71,6 @@ TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
     click("Command6"); // "Hex" opens the top cells but changes no picture
     repaint();
     EXPECT_EQ(paints.got.count(at(upper(0), 1)), 0u);
-}
-
-TEST_F(WindowTest, TypedDigitsAreMouseClicksAndCtrlCCopiesThem) {
-    type("x<<f>7>c"); // "c" is a digit on the board in hexadecimal mode, not the clear
-    const QImage typed = rods();
-    QTest::keySequence(window.windowHandle(), QKeySequence::Copy);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "F7C");
-    EXPECT_EQ(rods(), typed);
-
-    type("x"); // the same rods set with the mouse
-    for (auto [rod, value] : {std::pair{2, 15}, {1, 7}, {0, 12}}) {
-        click(upper(rod), value >= 10 ? 1 : value >= 5 ? 5 : 0);
-        click(lower(rod), value >= 10 ? value - 10 : value % 5);
-    }
-    EXPECT_EQ(rods(), typed);
-
-    type("<<<<<<<<<<7a"); // rod 9 cannot hold 10 even in hexadecimal mode
-    EXPECT_EQ(window.form().rodstrAt(9), "7");
 }
 
 TEST_F(WindowTest, HighDensityScreensGetTheImagesPixelsDoubled) {
