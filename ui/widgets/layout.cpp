@@ -62,18 +62,15 @@ std::vector<Control> build() {
 
     add({"Label1", Kind::Title, -1, -1, 450, 240, 960, 240, "Tallwood"});
 
-    for (const key_row::Entry& k : key_row::entries())
-        add({k.name,
-             k.picture ? Kind::PictureKey : Kind::TextKey,
-             k.index,
-             -1,
-             k.left,
-             keyTop,
-             keyWidth,
-             keyHeight,
-             k.caption,
-             {},
-             k.key});
+    for (const key_row::Entry& k : key_row::entries()) {
+        Control key{k.name,   k.picture ? Kind::PictureKey : Kind::TextKey,
+                    k.index,  -1,
+                    k.left,   keyTop,
+                    keyWidth, keyHeight,
+                    k.caption};
+        key.key = k.key;
+        add(key);
+    }
 
     add({"Picture22", Kind::Bar, 1, -1, boardLeft, topBarTop, boardWidth, barHeight});
     for (int rod = rodCount - 1; rod >= 0; --rod)
@@ -82,17 +79,12 @@ std::vector<Control> build() {
                  columnWidth, cellHeight});
 
     add({"Frame1", Kind::Beam, -1, -1, boardLeft, beamTop, boardWidth, barHeight});
-    for (int rod = rodCount - 1; rod >= 0; --rod)
-        add({"Option1",
-             Kind::Radio,
-             rod,
-             rod,
-             radioLeftInBeam(rod),
-             0,
-             radioSize,
-             radioSize,
-             {},
-             "Frame1"});
+    for (int rod = rodCount - 1; rod >= 0; --rod) {
+        Control radio{"Option1", Kind::Radio, rod,      rod, radioLeftInBeam(rod),
+                      0,         radioSize,   radioSize};
+        radio.parent = "Frame1";
+        add(radio);
+    }
 
     for (int rod = rodCount - 1; rod >= 0; --rod)
         for (int index = 0; index < lowerCellCount; ++index)
