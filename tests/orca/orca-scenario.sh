@@ -4,12 +4,12 @@
 # keys come from xdotool, and every check reads what Orca said from its own
 # log of speech. No sound device and no speech server are needed: Orca logs
 # each utterance before it would hand it to one.
-#   tests/orca/orca-scenario.sh [PROGRAM]    (default: build/app/rodwise-hd)
+#   tests/orca/orca-scenario.sh [PROGRAM]    (default: build/ui/rodwise-hd)
 # ORCA_SCENARIO_KEEP=1 keeps the work folder, with Orca's full debug log.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$here/../.."
-program="$(realpath "${1:-$root/build/app/rodwise-hd}")"
+program="$(realpath "${1:-$root/build/ui/rodwise-hd}")"
 "$root/scripts/ensure-packages" orca xvfb x11-xkb-utils xdotool at-spi2-core dbus python3-pyatspi procps
 
 # Orca refuses to start while another Orca runs for the same user.
