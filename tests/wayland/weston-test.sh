@@ -96,7 +96,11 @@ output="${output##* }"
 shot() { xwd -silent -id "$output" -out "$work/$1.xwd"; }
 # Weston draws the pointer into its output: it waits in a corner, away from
 # the window, and keys go to the window under it (Xvfb has no focus of its own).
-park() { xdotool mousemove 795 595; }
+# Weston's X11 backend moves its pointer by the difference between two motion
+# events and takes an absolute place only when the pointer enters its window,
+# so every move first leaves the output (at 1010,750) and comes back in.
+enter() { xdotool mousemove 1010 750 mousemove "$@"; }
+park() { enter 795 595; }
 park
 
 WAYLAND_DISPLAY=wayland-rodwise XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 \
@@ -118,7 +122,7 @@ board_is() { shot board && [ "$(screen board "$work/board.xwd" "$x" "$y")" = "$1
 xdotool key 7
 wait_for board_is "0 0 0 0 0 0 0 0 0 7" || fail "typing 7 did not set rod 0"
 echo "ok: a typed digit sets the marked rod"
-xdotool mousemove $((x + $(python3 -c 'print((4695 - 495 + 7) // 15 + 16)'))) \
+enter $((x + $(python3 -c 'print((4695 - 495 + 7) // 15 + 16)'))) \
     $((y + $(python3 -c 'print((1740 + 270 * 2 + 7) // 15 + 9)'))) click 1
 park
 wait_for board_is "0 0 0 0 0 0 0 0 2 7" || fail "a click on rod 1, cell 2, did not set it"
@@ -144,7 +148,7 @@ shot before
 unchanged() {
     shot after && [ "$(screen same "$work/before.xwd" "$x" "$y" 438 280 "$work/after.xwd")" = "$x $y" ]
 }
-xdotool mousemove $((x + 401)) $((y - 15)) click 1
+enter $((x + 401)) $((y - 15)) click 1
 wait_for grep -q 'unset_maximized' "$work/app.log" || fail "the title bar's maximize stayed"
 running "maximize from the title bar"
 park
