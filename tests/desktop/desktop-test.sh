@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# The calculator on a real desktop, driven from outside as a user would: on a
+# virtual X display (Xvfb), or on a Wayland compositor, weston, whose X11
+# backend runs in a window of that display and hands the pointer and keys that
+# xdotool sends there to its clients (its headless backend cannot). Both runs
+# click and type the same steps, read the bead cells off screenshots
+# (screen.py) and want the program to print nothing. On X the window carries
+# the desktop entry's class and offers no maximize. On Wayland the program runs
+# as on a GNOME desktop (WAYLAND_DISPLAY and DISPLAY set, no QT_QPA_PLATFORM):
+# its start state matches X's pixel for pixel, its app id is the desktop
+# entry's, a stand-in libcanberra hears one bell per beep, and maximize, full
+# screen and a resize leave it running and unchanged.
+#   tests/desktop/desktop-test.sh x11|wayland PROGRAM [STUB_DIR]
+set -euo pipefail
+mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
+[[ "$mode" =~ ^(x11|wayland)$ ]] || { echo "usage: $0 x11|wayland PROGRAM [STUB_DIR]" >&2; exit 2; }
+program="$(realpath "$2")"
+packages=(xvfb xdotool x11-apps x11-utils python3)
+[ "$mode" = x11 ] || packages+=(weston qt6-wayland)
+"$here/../../scripts/ensure-packages" "${packages[@]}"
+
+work="$(mktemp -d)" pids=()
+# Each process started here leads a session of its own, and is stopped with
+# everything it started: asked first, and after 5 s told.
+start() { setsid "$@" & pids+=($!); }
+alive() { grep -qs '^State:\s*[^Z]' "/proc/$1/status"; }
+stop() {
+    kill -- "-$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do alive "$1" || break; sleep 0.1; done
+    kill -KILL -- "-$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+fail() {
+    tail -n 20 "$work"/{app,weston}.log >&2 2>/dev/null || true
+    echo "FAIL: $*" >&2
+    exit 1
+}
+ok() { echo "ok: $*"; }
+# Waits up to 10 s for the command to succeed.
+wait_for() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+look() { python3 "$here/screen.py" "$@"; }
+# Screenshots are of the window $win, the program's on X, weston's output (at
+# the screen's top-left corner) on Wayland; the client area is at $x,$y in it.
+shot() { xwd -silent -id "$win" -out "$work/$1.xwd"; }
+board() { shot board && look board "$work/board.xwd" "$x" "$y"; }
+shows() { [ "$(board)" = "$1" ]; }
+# Runs $1, then waits for the board to show $2: the rods' values, rod 9 first.
+step() {
+    eval "$1"
+    wait_for shows "$2" || fail "$3: the board shows $(board), not $2"
+    ok "$3"
+}
+# Weston's X11 backend moves its pointer by the difference between two motion
+# events and takes an absolute place only when the pointer enters its window,
+# so every move first leaves it (at 1010,750), and every click ends with the
+# pointer back at 795,595, away from the program's window. Places are in
+# pixels from the client area.
+click() {
+    xdotool mousemove 1010 750 mousemove --window "$win" $((x + $1)) $((y + $2)) click 1 \
+        mousemove 1010 750 mousemove 795 595
+}
+px() { echo $((($1 + 7) / 15)); } # the layout's twips, 1/15 px at 96 dpi
+bead() { click $(($(px $((4695 - 495 * $1))) + 16)) $(($(px $((1740 + 270 * $2))) + 9)); }
+button() { click $(($(px "$1") + 12)) 24; } # a key of the key row, by its left edge
+
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
+start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
+wait_for test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# The program on X; its start state is the reference for the one on Wayland.
+QT_QPA_PLATFORM=xcb start "$program" 2>"$work/app.log"
+win="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" ||
+    fail "no window on X"
+x=0 y=0
+wait_for shows 0000000000 || fail "at the start on X the board shows $(board), not every rod at 0"
+mv "$work/board.xwd" "$work/x11.xwd"
+ok "every rod is at 0 at the start on X"
+if [ "$mode" = x11 ]; then
+    # The window manager matches the window to its desktop entry by WM_CLASS,
+    # and draws no maximize button where the Motif hints' functions (second
+    # field) lack bit 0x10.
+    entry="$here/../../packaging/io.github.rodwise.RodwiseHD.desktop"
+    wm_class="$(sed -n 's/^StartupWMClass=//p' "$entry")"
+    xprop -id "$win" WM_CLASS | grep -q "= \"$wm_class\", \"$wm_class\"$" ||
+        fail "WM_CLASS is not $wm_class: $(xprop -id "$win" WM_CLASS)"
+    functions="$(xprop -id "$win" _MOTIF_WM_HINTS | sed -n 's/.*= [^,]*, \([^,]*\),.*/\1/p')"
+    [ -n "$functions" ] && [ $((functions & 0x10)) = 0 ] || fail "X11 offers maximize ($functions)"
+    ok "WM_CLASS is the desktop entry's StartupWMClass and maximize is not offered"
+    xdotool windowfocus --sync "$win" # keys go to the focused window
+else
+    stop "${pids[-1]}"
+    unset "pids[-1]"
+    printf '%s\n' '[core]' idle-time=0 '[shell]' panel-position=none background-color=0xff204060 \
+        locking=false animation=none close-animation=none startup-animation=none \
+        focus-animation=none >"$work/weston.ini"
+    start weston --backend=x11-backend.so --use-pixman --width=800 --height=600 \
+        --socket=wayland-rodwise --config="$work/weston.ini" >"$work/weston.log" 2>&1
+    wait_for test -S "$XDG_RUNTIME_DIR/wayland-rodwise" || fail "weston did not start"
+    win="$(timeout 20 xdotool search --sync --class '^Weston Compositor$')" || fail "no weston output"
+    # Keys go to the window under the pointer (Xvfb has no focus of its own).
+    xdotool mousemove 795 595
+    WAYLAND_DISPLAY=wayland-rodwise XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 \
+        LD_LIBRARY_PATH="$3${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
+        RODWISE_CANBERRA_LOG="$work/bells" start "$program" 2>"$work/app.log"
+    # Finding X's start state in weston's output also finds the client area.
+    found() { shot screen && at="$(look find "$work/screen.xwd" "$work/x11.xwd")"; }
+    wait_for found || fail "the start state on Wayland differs from the one on X"
+    read -r x y <<<"$at"
+    ok "on Wayland the start state matches X pixel for pixel, at $x,$y"
+fi
+app="${pids[-1]}"
+
+while IFS='|' read -r -u 9 actions board what; do
+    step "$actions" "$board" "$what"
+done 9<<'STEPS'
+bead 1 1; bead 0 2|0000000012|a click on a cell moves its beads
+button 1725; bead 0 3; button 2603|0000000036|12 * 3 = 36 with the mouse
+button 3042|0000000000|C clears the board
+xdotool key 7|0000000007|a typed digit sets the marked rod
+xdotool key slash equal|0000000000|7 / = is refused and clears the board
+STEPS
+
+if [ "$mode" = wayland ]; then
+    grep -q 'set_app_id("io.github.rodwise.RodwiseHD")' "$work/app.log" ||
+        fail "the Wayland app id is not the desktop entry's"
+    ok "the app id is io.github.rodwise.RodwiseHD"
+    # "=" with no second number is refused with two beeps.
+    bell="pulse bell-window-system"
+    bells() { [ "$(cat "$work/bells" 2>/dev/null)" = "$bell"$'\n'"$bell" ]; }
+    wait_for bells || fail "the refusal rang $(wc -l <"$work/bells" 2>/dev/null || echo no) bells"
+    ok "the two beeps rang the sound theme's bell twice, through PulseAudio"
+
+    # Each way of changing the window's size leaves it running and as it was,
+    # pixel for pixel, once a digit and Escape have gone through.
+    shot before
+    unchanged() {
+        shot after &&
+            [ "$(look find "$work/after.xwd" "$work/before.xwd" "$x" "$y" 438 280)" = "$x $y" ]
+    }
+    drag() { # the frame's right edge, which asks the compositor for a resize
+        xdotool mousemove 1010 750 mousemove $((x + 439)) $((y + 140)) mousedown 1
+        for d in 20 60 120; do xdotool mousemove $((x + 439 + d)) $((y + 140 + d)); done
+        xdotool mouseup 1 mousemove 1010 750 mousemove 795 595
+    }
+    # How, what the program asks of the compositor then, and the actions: the
+    # title bar's maximize button is 40 px left of the client area's right
+    # edge, 15 px above it.
+    asked() { grep -c -E "xdg_toplevel@[0-9]+\.$request" "$work/app.log" || true; }
+    while read -r -u 9 how request actions; do
+        count="$(asked)"
+        eval "$actions"
+        wait_for test "$(asked)" -gt "$count" || fail "$how: no $request"
+        step "xdotool key 3" 0000000003 "a digit after $how" # a frame of a wrong size would end it
+        xdotool key Escape
+        wait_for unchanged || fail "after $how the window changed"
+        alive "$app" || fail "the program ended after $how"
+        ok "$how leaves the window as it was"
+    done 9<<'WAYS'
+title-bar-maximize unset_maximized click 401 -15
+super+shift+m unset_maximized xdotool key super+shift+m
+super+shift+f unset_fullscreen xdotool key super+shift+f
+frame-resize resize\( drag
+WAYS
+fi
+# Any line but the trace of Wayland messages, and empty ones.
+grep -v -m 3 -E '^(\[[0-9. ]+\] .*)?$' "$work/app.log" >&2 && fail "the program printed the above"
+ok "the program printed nothing"
