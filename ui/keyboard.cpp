@@ -45,11 +45,13 @@ void paste(Window& window) {
                              : QString();
     BoardKeys* board = window.board();
     bool laid = false;
-    board->asOneChange([&] {
-        laid =
-            calc::paste(window.form(), text.toStdString(),
-                        [board](int rod, board::BeadPress press) { board->pressBead(rod, press); });
-    });
+    board->asOneChange(
+        [&] {
+            laid = calc::paste(
+                window.form(), text.toStdString(),
+                [board](int rod, board::BeadPress press) { board->pressBead(rod, press); });
+        },
+        true);
     speech::say(&window, laid ? Keyboard::tr("Pasted %1").arg(qs(calc::boardNumber(window.form())))
                               : Keyboard::tr("Not a number the board can hold. Nothing changed."));
 }
@@ -97,7 +99,7 @@ void BoardKeys::pressBead(int rod, board::BeadPress press) {
     static_cast<Picture*>(window_->control(qs(name), press.index))->click();
 }
 
-void BoardKeys::tell() {
+void BoardKeys::tell(bool sayMarkedDigit) {
     if (quiet_ > 0)
         return;
     for (int r = 0; r < rodCount; ++r) {
@@ -105,7 +107,7 @@ void BoardKeys::tell() {
         if (now == told_[std::size_t(r)])
             continue;
         told_[std::size_t(r)] = now;
-        accessibility::rodValueChanged(this, r, now);
+        accessibility::rodChanged(this, r, sayMarkedDigit);
     }
 }
 

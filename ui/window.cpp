@@ -157,7 +157,8 @@ void Window::addControl(const layout::Control& c) {
             key->setFont(fonts::textKey());
         connect(key, &QPushButton::clicked, this, [this, &wiring] {
             const int beeps = form_.controls().beepCount();
-            wiring.click(form_);
+            // What a key does is announced after it, not rod by rod.
+            board_->asOneChange([this, &wiring] { wiring.click(form_); }, true);
             sync();
             afterKey(wiring.after, form_.controls().beepCount() != beeps);
         });

@@ -18,20 +18,20 @@ protected:
     Heard heard;
 };
 
-TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirValues) {
+TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirDigits) {
     QAccessibleInterface* board = reader(window.board());
     EXPECT_EQ(board->text(QAccessible::Name), "Abacus board");
     ASSERT_EQ(board->childCount(), 10);
     for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(rod(k)->text(QAccessible::Name), QStringLiteral("Rod %1").arg(k));
+        EXPECT_EQ(rod(k)->text(QAccessible::Name), QStringLiteral("Rod %1, 0").arg(k));
         EXPECT_EQ(rod(k)->role(), QAccessible::SpinBox);
         // Each rod stands over its own column of cells.
         EXPECT_TRUE(rod(k)->rect().contains(at(lower(k), 2)->mapToGlobal(QPoint(16, 9)))) << k;
     }
     type("<7<<2"); // 2 0 7 on rods 3 to 1
     click(lower(0), 4);
-    EXPECT_EQ(rod(1)->valueInterface()->currentValue().toInt(), 7);
-    EXPECT_EQ(rod(0)->text(QAccessible::Value), "4");
+    EXPECT_EQ(rod(1)->text(QAccessible::Name), "Rod 1, 7");
+    EXPECT_EQ(rod(0)->text(QAccessible::Name), "Rod 0, 4");
     // Each cell is described by what it shows.
     EXPECT_EQ(reader(at(lower(0), 4))->text(QAccessible::Description), "Bare rod");
     EXPECT_EQ(reader(at(lower(0), 0))->text(QAccessible::Description), "Bead");
@@ -41,30 +41,29 @@ TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirValues) {
     click("Option1", 2);
     EXPECT_EQ(board->text(QAccessible::Description), "The board reads 20.74");
 
-    // In hexadecimal mode a rod reads as its hexadecimal digit, and a screen
-    // reader may set a rod as it sets any spin button.
-    type("x<");
-    rod(1)->valueInterface()->setCurrentValue(12);
-    EXPECT_EQ(rod(1)->text(QAccessible::Value), "C");
+    // In hexadecimal mode a rod reads as its hexadecimal digit, never as a
+    // number a screen reader would say in decimal.
+    type("x<c");
+    EXPECT_EQ(rod(1)->text(QAccessible::Name), "Rod 1, C");
     EXPECT_EQ(window.form().rodstrAt(1), "12");
-    EXPECT_EQ(rod(1)->valueInterface()->maximumValue().toInt(), 15);
-    EXPECT_EQ(rod(8)->valueInterface()->maximumValue().toInt(), 9);
+    EXPECT_EQ(rod(1)->valueInterface(), nullptr);
 }
 
-// The mark takes the screen reader's focus to its rod, and a digit tells the
-// rod's new value once, not the steps of the bead presses that set it.
+// The mark takes the screen reader's focus to its rod, and a digit is said
+// once, not the steps of the bead presses that set it.
 TEST_F(ScreenReaderTest, TheMarkAndEveryDigitAreHeard) {
     QCoreApplication::processEvents(); // the board's focus at start-up
     heard.clear();
     type("<<");
-    EXPECT_EQ(heard.focus, QStringList({"Rod 1", "Rod 2"}));
+    EXPECT_EQ(heard.focus, QStringList({"Rod 1, 0", "Rod 2, 0"}));
     type("7");
-    EXPECT_EQ(heard.values, QStringList({"Rod 2 = 7"}));
-    click(lower(5), 3); // a mouse click is heard too
-    EXPECT_EQ(heard.values, QStringList({"Rod 2 = 7", "Rod 5 = 3"}));
+    click(lower(2), 3); // the marked rod's change by mouse is said too
+    click(lower(5), 3); // another rod's is only told
+    EXPECT_EQ(heard.said, QStringList({"7", "8"}));
+    EXPECT_EQ(heard.rods, QStringList({"Rod 2, 7", "Rod 2, 8", "Rod 5, 3"}));
     heard.clear();
-    type("7"); // the same value again: nothing changed, nothing to hear
-    EXPECT_TRUE(heard.values.isEmpty());
+    type("8"); // the same value again: nothing changed, nothing to hear
+    EXPECT_TRUE(heard.said.isEmpty() && heard.rods.isEmpty());
 
     // Back to the board with Tab, the screen reader lands on the marked rod.
     type("\t");
@@ -73,7 +72,15 @@ TEST_F(ScreenReaderTest, TheMarkAndEveryDigitAreHeard) {
     type("\b");
     QCoreApplication::processEvents();
     ASSERT_FALSE(heard.focus.isEmpty());
-    EXPECT_EQ(heard.focus.last(), "Rod 2");
+    EXPECT_EQ(heard.focus.last(), "Rod 2, 8");
+
+    // A digit is said even when the one said last was the same, on any rod,
+    // with mouse clicks in between.
+    type("x<f");
+    click(lower(5), 3);
+    heard.clear();
+    type(">f");
+    EXPECT_EQ(heard.said, QStringList({"F"}));
 }
 
 // Results, refusals and the clear are announced, once each.
@@ -83,21 +90,21 @@ TEST_F(ScreenReaderTest, ResultsRefusalsAndClearsAreAnnounced) {
         type(keys);
         return heard.said;
     };
-    EXPECT_EQ(after("<1>2*"), QStringList());
-    EXPECT_EQ(after("3\r"), QStringList({"Result 36"}));
+    // A key's work is announced as a whole, not rod by rod: "*" clears the
+    // board unheard.
+    EXPECT_EQ(after("<1>2*"), QStringList({"1", "2"}));
+    EXPECT_EQ(after("3\r"), QStringList({"3", "Result 36"}));
     EXPECT_EQ(after("!"), QStringList({"Cleared. Decimal mode."}));
     // Two beeps, one message.
     const int beeps = window.form().controls().beepCount();
-    EXPECT_EQ(after("5/\r"), QStringList({"Refused. The calculator is cleared."}));
+    EXPECT_EQ(after("5/\r"), QStringList({"5", "Refused. The calculator is cleared."}));
     EXPECT_EQ(window.form().controls().beepCount(), beeps + 2);
     EXPECT_EQ(after("x"), QStringList({"Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F."}));
-    // The second F is said as well: a screen reader may keep quiet about a
-    // value equal to the one it spoke last.
-    EXPECT_EQ(after("<f>f"), QStringList({"15"}));
+    EXPECT_EQ(after("<f>f"), QStringList({"F", "F"}));
     EXPECT_EQ(after("h"), QStringList({"D = 255"}));
     EXPECT_EQ(after("x<f>f*a="), QStringList({"Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.",
-                                              "15", "H = 9F6"}));
-    EXPECT_EQ(after("c"), QStringList()); // "C" is the digit 12 on the board here
+                                              "F", "F", "A", "H = 9F6"}));
+    EXPECT_EQ(after("c"), QStringList({"C"})); // the digit 12 on the board here
     EXPECT_EQ(after("!"), QStringList({"Cleared. Decimal mode."}));
 
     // A decimal result is read as the board shows it, with its point.
@@ -122,7 +129,7 @@ TEST_F(ScreenReaderTest, TheMarkGoesBackToRodZeroAfterAClear) {
         heard.clear();
         type(clears);
         EXPECT_EQ(window.board()->rod(), 0) << clears;
-        EXPECT_EQ(heard.focus.value(heard.focus.size() - 1), "Rod 0") << clears;
+        EXPECT_EQ(heard.focus.value(heard.focus.size() - 1), "Rod 0, 0") << clears;
     }
     // Typed after the clear, FF lands on rods 1 and 0 as at start-up.
     type("x<f>f");
