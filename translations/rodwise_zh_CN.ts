@@ -93,6 +93,19 @@
     </message>
 </context>
 <context>
+    <name>Bell</name>
+    <message>
+        <source>Rodwise H-D</source>
+        <extracomment>The program&apos;s name as the desktop&apos;s menu shows it.</extracomment>
+        <translation>Rodwise H-D 算盘</translation>
+    </message>
+    <message>
+        <source>Input refused</source>
+        <extracomment>What the bell means, for a desktop that shows or says it.</extracomment>
+        <translation>输入被拒绝</translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <source>Pasted %1</source>

@@ -93,6 +93,19 @@
     </message>
 </context>
 <context>
+    <name>Bell</name>
+    <message>
+        <source>Rodwise H-D</source>
+        <extracomment>The program&apos;s name as the desktop&apos;s menu shows it.</extracomment>
+        <translation>Rodwise H-D 算盤</translation>
+    </message>
+    <message>
+        <source>Input refused</source>
+        <extracomment>What the bell means, for a desktop that shows or says it.</extracomment>
+        <translation>輸入被拒絕</translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <source>Pasted %1</source>

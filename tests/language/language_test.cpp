@@ -1,4 +1,6 @@
 #include "tests/widget/heard.h"
+#include "ui/bell.h"
+#include "ui/keyboard.h"
 #include "ui/language.h"
 #include "ui/window.h"
 
@@ -160,6 +162,32 @@ TEST_F(Translated, AnnouncementsAreInTheUsersLanguage) {
     else
         EXPECT_EQ(said,
                   QStringList({"Refused. The calculator is cleared.", "Cleared. Decimal mode."}));
+}
+
+// What a screen reader reads of a rod, and what the sound server is told of
+// the bell, written out by hand.
+TEST_F(Translated, RodsAndTheBellAreNamedInTheUsersLanguage) {
+    const struct {
+        const char* translation;
+        const char16_t *rod, *application, *bell;
+    } cases[] = {
+        {"zh_CN", u"第 1 档，C", u"Rodwise H-D 算盘", u"输入被拒绝"},
+        {"zh_TW", u"第 1 檔，C", u"Rodwise H-D 算盤", u"輸入被拒絕"},
+        {"en", u"Rod 1, C", u"Rodwise H-D", u"Input refused"},
+    };
+    window.form().Command6_Click();
+    window.sync();
+    ASSERT_TRUE(window.board()->setRod(1, 12));
+    const QString rod =
+        QAccessible::queryAccessibleInterface(window.board())->child(1)->text(QAccessible::Name);
+    const bell::SoundTexts bell = bell::soundTexts();
+    for (const auto& c : cases) {
+        if (expected() != c.translation)
+            continue;
+        EXPECT_EQ(rod, QString::fromUtf16(c.rod));
+        EXPECT_EQ(QString::fromStdString(bell.applicationName), QString::fromUtf16(c.application));
+        EXPECT_EQ(QString::fromStdString(bell.eventDescription), QString::fromUtf16(c.bell));
+    }
 }
 
 TEST_F(Translated, TooltipsHaveAFontWithTheirCharacters) {
