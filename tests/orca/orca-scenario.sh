@@ -135,6 +135,8 @@ type_digit() { step "$1" "^(notification )?$2\.?\$"; }
 
 # The digits of rods 9 to 0 as the accessibility bus gives them.
 rods() { /usr/bin/python3 "$here/rod-values.py" "$app_pid"; }
+# Clicks the middle of the object named $1, as the mouse does.
+click_on() { xdotool mousemove $(/usr/bin/python3 "$here/centre-of.py" "$app_pid" "$1") click 1; }
 
 passed=0 failed=0
 check() {
@@ -219,6 +221,44 @@ orca_h_is_orcas() {
     }
 }
 
+# Flat review reads the line of the board as the rods with their digits, rod
+# 9 first: here 12 on rods 1 and 0. Leaving the rod leaves flat review.
+flat_review_reads_every_rod() {
+    step Escape "Cleared\. Decimal mode" &&
+        step Left "^Rod 1, 0 spin button" && type_digit 1 1 &&
+        step Right "^Rod 0, 0 spin button" && type_digit 2 2 && idle_orca &&
+        step KP_Up "^Rod 9, 0 Rod 8, 0 Rod 7, 0 Rod 6, 0 Rod 5, 0 Rod 4, 0 Rod 3, 0 Rod 2, 0 Rod 1, 1 Rod 0, 2\$" &&
+        step Left "^Rod 1, 1 spin button"
+}
+
+# In hexadecimal mode C typed on a rod is heard as C, never as 12, and so is
+# the rod when the mark comes back to it.
+hex_c_is_heard_as_c() {
+    step x "Cleared\. Hexadecimal mode" || return 1
+    local before=$heard
+    type_digit c C && step Left "^Rod 1, 0 spin button" &&
+        step Right "^Rod 0, C spin button" || return 1
+    if said "$before" | head -n $((heard - before)) | grep -qw 12; then
+        echo "  C was heard as 12" >&2
+        return 1
+    fi
+}
+
+# F on rod 1, a mouse click on a bead of rod 5, F on rod 0: the second F is
+# heard too, though it equals the digit heard last.
+both_fs_are_heard() {
+    step x "Cleared\. Hexadecimal mode" &&
+        step Left "^Rod 1, 0 spin button" && type_digit f F || return 1
+    click_on "Rod 5, lower deck, cell 3"
+    step Right "^Rod 0, 0 spin button" && type_digit f F || return 1
+    local board
+    board="$(rods)"
+    [ "$board" = "0 0 0 0 3 0 0 0 F F" ] || {
+        echo "  the rods read $board over the accessibility bus, not 0 0 0 0 3 0 0 0 F F" >&2
+        return 1
+    }
+}
+
 # Orca's flat review reads the window as lines; its last line is the result
 # line under the board, here "H = 6" after "H-D". Checked last, as flat review
 # stays on until the focus moves.
@@ -235,6 +275,9 @@ if [ $failed -eq 0 ]; then
     check "hexadecimal FF converted is heard as 255" hex_ff_is_255
     check "keypad Enter is Orca's Where Am I, not \"=\"" where_am_i_is_orcas
     check "Orca+H is Orca's learn mode, not \"H-D\"" orca_h_is_orcas
+    check "flat review reads every rod with its digit" flat_review_reads_every_rod
+    check "hexadecimal C is heard as C, not 12" hex_c_is_heard_as_c
+    check "F, a mouse click, F: both Fs heard" both_fs_are_heard
     check "flat review reaches the result line" flat_review_reaches_the_result_line
 fi
 kill -0 "$app_pid" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }
