@@ -1,6 +1,9 @@
 #include "calc/pasted_number.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string>
 
 namespace calc {
 
@@ -11,8 +14,16 @@ using Rods = std::array<int, rodCount>;
 // Hexadecimal digits go onto rods 0 to 7 only; rods 8 and 9 cannot hold them.
 constexpr std::size_t hexRodCount = 8;
 
-// The prefixes of the result line, which a user may copy along with its number.
-constexpr std::string_view resultPrefixes[] = {"D = ", "H = "};
+// The prefixes of the result line, which name the base of the number after
+// them; Ctrl+C copies them along with it.
+constexpr std::string_view decimalPrefix = "D = ";
+constexpr std::string_view hexPrefix = "H = ";
+
+// A whole number written in the other base than the mode's is read only up to
+// what the rods can hold: rods 0 to 7 in hexadecimal mode, ten decimal digits
+// in decimal mode (where the point decides how many of them fit).
+constexpr std::uint64_t hexBoardLimit = 0xFFFFFFFF;
+constexpr std::uint64_t decimalBoardLimit = 9999999999;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -36,6 +47,32 @@ int digitValue(char c, bool hex) {
     if (hex && c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
+}
+
+// The value of a whole number written in digits of the base, or nothing when
+// it has any other character or is above limit.
+std::optional<std::uint64_t> wholeValue(std::string_view digits, bool hex, std::uint64_t limit) {
+    if (digits.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c, hex);
+        if (digit < 0)
+            return std::nullopt;
+        // limit * 16 + 15 stays far inside 64 bits.
+        value = value * (hex ? 16 : 10) + std::uint64_t(digit);
+        if (value > limit)
+            return std::nullopt;
+    }
+    return value;
+}
+
+// The same whole number in the other base's digits.
+std::string inBase(std::uint64_t value, bool hex) {
+    std::array<char, 24> digits{};
+    const auto end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), value, hex ? 16 : 10).ptr;
+    return std::string(digits.data(), end);
 }
 
 std::optional<Rods> hexRods(std::string_view digits) {
@@ -91,14 +128,22 @@ std::optional<Rods> pastedRods(const Form2& form, std::string_view text) {
     if (text.size() > pasteTextLimit)
         return std::nullopt;
     text = trimmed(text);
-    for (const std::string_view prefix : resultPrefixes) {
-        if (text.starts_with(prefix)) {
-            text.remove_prefix(prefix.size());
-            break;
-        }
+    const bool hexMode = form.hexMode();
+    bool hexText = hexMode;
+    if (text.starts_with(decimalPrefix) || text.starts_with(hexPrefix)) {
+        hexText = text.starts_with(hexPrefix);
+        text.remove_prefix((hexText ? hexPrefix : decimalPrefix).size());
     }
 
-    std::optional<Rods> rods = form.hexMode() ? hexRods(text) : decimalRods(text, form.dot);
+    std::optional<Rods> rods;
+    if (hexText == hexMode) {
+        rods = hexMode ? hexRods(text) : decimalRods(text, form.dot);
+    } else if (const auto value =
+                   wholeValue(text, hexText, hexMode ? hexBoardLimit : decimalBoardLimit)) {
+        // The number the text names, in the digits the rods hold now.
+        const std::string digits = inBase(*value, hexMode);
+        rods = hexMode ? hexRods(digits) : decimalRods(digits, form.dot);
+    }
     if (!rods)
         return std::nullopt;
     for (int rod = 0; rod < rodCount; ++rod)

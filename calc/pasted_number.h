@@ -19,12 +19,15 @@ inline constexpr std::size_t pasteTextLimit = 64;
 
 // The value (0 to 15) that each rod 0 to 9 takes when `text` (UTF-8) is pasted
 // onto the board in its present mode and point, or nothing when the text is
-// not a number the board can hold. Blanks and line ends around the number and
-// a leading "D = " or "H = " are ignored. In decimal mode the number is
-// decimal digits with at most one "." among them, its whole digits laid from
-// rod `dot` leftwards and its decimals from rod dot - 1 rightwards; in
-// hexadecimal mode it is one to eight hexadecimal digits on rods 0 to 7. Every
-// rod the number does not reach takes 0.
+// not a number the board can hold. Blanks and line ends around the number are
+// ignored. A leading "D = " marks a decimal number and "H = " a hexadecimal
+// one, as the result line writes them; without either the number is in the
+// mode's base. In decimal mode the number is laid in decimal digits, its whole
+// digits from rod `dot` leftwards and its decimals from rod dot - 1
+// rightwards; a decimal number may have one "." among its digits, a
+// hexadecimal one must be whole. In hexadecimal mode it is laid as one to
+// eight hexadecimal digits on rods 0 to 7; a decimal number must be whole.
+// Every rod the number does not reach takes 0.
 std::optional<std::array<int, rodCount>> pastedRods(const Form2& form, std::string_view text);
 
 // One bead press of a paste: the rod and the cell pressed with the left button.

@@ -23,11 +23,7 @@ std::string boardNumber(const Form2& form) {
 
 std::string shownNumber(const Form2& form) {
     const Label& line = form.controls().resultLine();
-    if (line.visible && !line.caption.empty()) {
-        const auto mark = line.caption.find("= ");
-        return mark == std::string::npos ? line.caption : line.caption.substr(mark + 2);
-    }
-    return boardNumber(form);
+    return line.visible && !line.caption.empty() ? line.caption : boardNumber(form);
 }
 
 } // namespace calc

@@ -11,9 +11,9 @@ namespace calc {
 // after rod `dot` and leading zeros dropped.
 std::string boardNumber(const Form2& form);
 
-// The number the calculator shows, as text: the result line's number (its
-// text after "= ") while the line is visible and not empty; otherwise the
-// number on the rods.
+// The number the calculator shows, as a text that pastes back as the same
+// number: the result line, with the "D = " or "H = " that names its base,
+// while the line is visible and not empty; otherwise the number on the rods.
 std::string shownNumber(const Form2& form);
 
 } // namespace calc

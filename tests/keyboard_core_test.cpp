@@ -34,9 +34,9 @@ TEST(ShownNumber, IsTheResultLineOrElseTheRodsAsTheOperatorKeysReadThem) {
     for (auto [script, shown] : {std::pair{"", "0"},
                                  {"0.05", "0.05"},
                                  {"C 12.50", "12.50"},
-                                 {"H-D", "4E2"},
+                                 {"H-D", "H = 4E2"},
                                  {"Hex 1FF", "1FF"},
-                                 {"* 2 =", "3FE"}}) {
+                                 {"* 2 =", "H = 3FE"}}) {
         enter(f, script);
         EXPECT_EQ(calc::shownNumber(f), shown) << script;
     }

@@ -69,11 +69,15 @@ TEST(Paste, DecimalNumbersLieAroundThePoint) {
                                   {9, "1.23456789", "1234567890"},
                                   {3, " \t0012.500\r\n", "0000012500"},
                                   {2, "D = 3.81\n", "0000000381"},
+                                  // A hexadecimal number, as its decimal value.
+                                  {2, "H = 3039", "0001234500"},
+                                  {0, "H = 2540be3ff", "9999999999"},
                                   {0, std::string(63, ' ') + "5", "0000000005"}});
     // Too many whole digits or decimals for the point.
     expectRefused("4 * 9999999999", 0, {".5", "12345678901"});
     expectRefused("4 * 9999999999", 1, {"1234567890", "1.50"});
-    expectRefused("4 * 9999999999", 9, {"10", "0.1234567890"});
+    expectRefused("4 * 9999999999", 9, {"10", "0.1234567890", "H = A"});
+    expectRefused("4 * 9999999999", 0, {"H = 2540BE400", "H = 7B.8", "H = "});
 }
 
 TEST(Paste, DecimalModeRefusesAnythingButDigitsAndOnePoint) {
@@ -88,11 +92,14 @@ TEST(Paste, HexadecimalNumbersTakeRodsZeroToSeven) {
                                    {0, " aBc\n", "0000000ABC"},
                                    {0, "7FFFFFFF", "007FFFFFFF"},
                                    {0, "H = FF0", "0000000FF0"},
-                                   {0, "D = 255", "0000000255"}});
+                                   // A decimal number, in hexadecimal digits.
+                                   {0, "D = 255", "00000000FF"},
+                                   {0, "D = 4294967295", "00FFFFFFFF"}});
     // A long hexadecimal result shows digits on rods 8 and 9 too.
     expectLaid("Hex 7FFFFFF * 10 =", {{0, "5", "0000000005"}});
     expectRefused("Hex 3 * 9ABCDEF", 0,
-                  {"123456789", "000000001", "G", "F.F", "0x1F", "-1", "F F", ""});
+                  {"123456789", "000000001", "G", "F.F", "0x1F", "-1", "F F", "", "D = 4294967296",
+                   "D = 2.5", "D = A"});
 }
 
 // The window's own presses receive them, both decks of every rod, rod 9

@@ -4,10 +4,6 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <source>Rod %1</source>
-        <translation>第 %1 档</translation>
-    </message>
-    <message>
         <source>The board reads %1</source>
         <translation>算盘上的数是 %1</translation>
     </message>
@@ -90,6 +86,23 @@
     <message>
         <source>Bead for values above 9</source>
         <translation>9 以上数值用的算珠</translation>
+    </message>
+    <message>
+        <source>Rod %1, %2</source>
+        <translation>第 %1 档，%2</translation>
+    </message>
+</context>
+<context>
+    <name>Bell</name>
+    <message>
+        <source>Rodwise H-D</source>
+        <extracomment>The program&apos;s name as the desktop&apos;s menu shows it.</extracomment>
+        <translation>Rodwise H-D 算盘</translation>
+    </message>
+    <message>
+        <source>Input refused</source>
+        <extracomment>What the bell means, for a desktop that shows or says it.</extracomment>
+        <translation>输入被拒绝</translation>
     </message>
 </context>
 <context>

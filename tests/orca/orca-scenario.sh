@@ -129,9 +129,14 @@ idle_orca() { wait_for 10 orca_is_idle; }
 late_keys() { grep -c "keyEventError" "$work/app.log" || true; }
 # Presses $1 and waits until Orca says a line matching $2.
 step() { press "$1" && hear "$2"; }
+# Presses $1 and waits until Orca says the digit $2 alone, as the calculator
+# announces a change of the marked rod.
+type_digit() { step "$1" "^(notification )?$2\.?\$"; }
 
-# The values of rods 9 to 0 as the accessibility bus gives them.
+# The digits of rods 9 to 0 as the accessibility bus gives them.
 rods() { /usr/bin/python3 "$here/rod-values.py" "$app_pid"; }
+# Clicks the middle of the object named $1, as the mouse does.
+click_on() { xdotool mousemove $(/usr/bin/python3 "$here/centre-of.py" "$app_pid" "$1") click 1; }
 
 passed=0 failed=0
 check() {
@@ -148,14 +153,14 @@ check() {
 
 # Orca follows the focus into the window, and there to the marked rod 0.
 enters_the_window() { hear "^Rodwise H-D"; }
-starts_on_rod_zero() { hear "Rod 0 .*spin button"; }
+starts_on_rod_zero() { hear "Rod 0, 0 spin button"; }
 
 # 12 * 3 = 36 by keyboard alone: each rod is heard as the mark reaches it and
 # as its digit is set, and the result is spoken.
 twelve_times_three() {
-    step Left "^Rod 1 0 spin button" && step 1 "^1$" &&
-        step Right "^Rod 0 0 spin button" && step 2 "^2$" &&
-        step asterisk "^star" && step 3 "^3$" &&
+    step Left "^Rod 1, 0 spin button" && type_digit 1 1 &&
+        step Right "^Rod 0, 0 spin button" && type_digit 2 2 &&
+        step asterisk "^star" && type_digit 3 3 &&
         step Return "Result 36"
 }
 
@@ -164,19 +169,18 @@ divide_by_zero_is_refused() {
         step Return "Refused\. The calculator is cleared\."
 }
 
-# FF on rods 1 and 0, converted. Orca 43 keeps quiet about a value equal to
-# the last value it spoke, even on another rod, so only the first F is heard.
+# FF on rods 1 and 0, converted: each F is heard, as F.
 hex_ff_is_255() {
     step x "Cleared\. Hexadecimal mode" &&
-        step Left "^Rod 1 0 spin button" && step f "^15$" &&
-        step Right "^Rod 0 0 spin button" && step f "^f" &&
+        step Left "^Rod 1, 0 spin button" && type_digit f F &&
+        step Right "^Rod 0, 0 spin button" && type_digit f F &&
         step h "D = 255"
 }
 
 # A fresh 2 * 3 waiting for "=", with the mark on rod 0.
 two_times_three_pending() {
-    step Escape "Cleared\. Decimal mode" && step 2 "^2$" &&
-        step asterisk "^star" && step 3 "^3$"
+    step Escape "Cleared\. Decimal mode" && type_digit 2 2 &&
+        step asterisk "^star" && type_digit 3 3
 }
 
 # Keypad Enter is Orca's Where Am I, not "=": with 2 * 3 pending, Orca
@@ -190,7 +194,7 @@ where_am_i_is_orcas() {
     step KP_Enter "Rod 0.*spin button|spin button.*Rod 0" || return 1
     # A key the calculator answers: once Orca speaks its answer, every key
     # before it has reached the calculator, had it not been claimed.
-    step Left "^Rod 1 .*spin button" || return 1
+    step Left "^Rod 1, .*spin button" || return 1
     if said "$before" | head -n $((heard - before)) | grep -q "Result"; then
         echo "  keypad Enter ran \"=\" as well" >&2
         [ "$(late_keys)" = "$late" ] || echo "  (Orca claimed a key after Qt's 100 ms)" >&2
@@ -201,7 +205,7 @@ where_am_i_is_orcas() {
         echo "  the rods read $board over the accessibility bus, not 0 0 0 0 0 0 0 0 0 3" >&2
         return 1
     }
-    step Right "^Rod 0 .*spin button" && step Return "Result 6"
+    step Right "^Rod 0, .*spin button" && step Return "Result 6"
 }
 
 # Orca+H (Insert+H) is Orca's learn mode, not "H-D", and the Escape that
@@ -213,6 +217,44 @@ orca_h_is_orcas() {
         step Return "Result|Refused|H = " || return 1
     said "$((heard - 1))" | grep -q "Result 6" || {
         echo "  after Orca+H and Escape, Return did not give 6: $(said "$((heard - 1))")" >&2
+        return 1
+    }
+}
+
+# Flat review reads the line of the board as the rods with their digits, rod
+# 9 first: here 12 on rods 1 and 0. Leaving the rod leaves flat review.
+flat_review_reads_every_rod() {
+    step Escape "Cleared\. Decimal mode" &&
+        step Left "^Rod 1, 0 spin button" && type_digit 1 1 &&
+        step Right "^Rod 0, 0 spin button" && type_digit 2 2 && idle_orca &&
+        step KP_Up "^Rod 9, 0 Rod 8, 0 Rod 7, 0 Rod 6, 0 Rod 5, 0 Rod 4, 0 Rod 3, 0 Rod 2, 0 Rod 1, 1 Rod 0, 2\$" &&
+        step Left "^Rod 1, 1 spin button"
+}
+
+# In hexadecimal mode C typed on a rod is heard as C, never as 12, and so is
+# the rod when the mark comes back to it.
+hex_c_is_heard_as_c() {
+    step x "Cleared\. Hexadecimal mode" || return 1
+    local before=$heard
+    type_digit c C && step Left "^Rod 1, 0 spin button" &&
+        step Right "^Rod 0, C spin button" || return 1
+    if said "$before" | head -n $((heard - before)) | grep -qw 12; then
+        echo "  C was heard as 12" >&2
+        return 1
+    fi
+}
+
+# F on rod 1, a mouse click on a bead of rod 5, F on rod 0: the second F is
+# heard too, though it equals the digit heard last.
+both_fs_are_heard() {
+    step x "Cleared\. Hexadecimal mode" &&
+        step Left "^Rod 1, 0 spin button" && type_digit f F || return 1
+    click_on "Rod 5, lower deck, cell 3"
+    step Right "^Rod 0, 0 spin button" && type_digit f F || return 1
+    local board
+    board="$(rods)"
+    [ "$board" = "0 0 0 0 3 0 0 0 F F" ] || {
+        echo "  the rods read $board over the accessibility bus, not 0 0 0 0 3 0 0 0 F F" >&2
         return 1
     }
 }
@@ -233,6 +275,9 @@ if [ $failed -eq 0 ]; then
     check "hexadecimal FF converted is heard as 255" hex_ff_is_255
     check "keypad Enter is Orca's Where Am I, not \"=\"" where_am_i_is_orcas
     check "Orca+H is Orca's learn mode, not \"H-D\"" orca_h_is_orcas
+    check "flat review reads every rod with its digit" flat_review_reads_every_rod
+    check "hexadecimal C is heard as C, not 12" hex_c_is_heard_as_c
+    check "F, a mouse click, F: both Fs heard" both_fs_are_heard
     check "flat review reaches the result line" flat_review_reaches_the_result_line
 fi
 kill -0 "$app_pid" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }

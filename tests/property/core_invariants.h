@@ -210,7 +210,8 @@ inline std::string violation(const Form2& f, const Event& e, const Snapshot& was
 
 // Ctrl+V lays the text's number and changes nothing beside the rods, or
 // refuses the text with one beep and changes nothing at all. The number laid
-// is read back by the C library from the text's last blank-separated word.
+// is read back by the C library from the text's last blank-separated word, in
+// the base that a leading "D = " or "H = " names, or else in the mode's.
 inline std::string pasteViolation(const Form2& f, const Event& e, bool laid, const Snapshot& was,
                                   const std::string& beside, const std::string& rods) {
     const int beeps = f.controls().beepCount() - was.beeps;
@@ -223,13 +224,15 @@ inline std::string pasteViolation(const Form2& f, const Event& e, bool laid, con
     const std::string blanks = " \t\r\n";
     const std::string body = e.text.substr(0, e.text.find_last_not_of(blanks) + 1);
     const std::string word = body.substr(body.find_last_of(blanks) + 1);
+    const std::size_t start = body.find_first_not_of(blanks);
+    const std::string prefix = start == std::string::npos ? "" : body.substr(start, 4);
+    const bool hexText = prefix == "H = " || (prefix != "D = " && was.hex);
+    const double value = hexText ? double(std::strtoull(word.c_str(), nullptr, 16))
+                                 : std::strtod(word.c_str(), nullptr);
     const Snapshot now = snapshot(f);
-    const bool read =
-        was.hex
-            ? now.hexBoard == double(std::strtoull(word.c_str(), nullptr, 16)) &&
-                  f.upvalAt(8) + f.lowvalAt(8) + f.upvalAt(9) + f.lowvalAt(9) == 0
-            : now.onRods ==
-                  double(std::llround(std::strtod(word.c_str(), nullptr) * std::pow(10, f.dot)));
+    const bool read = was.hex ? now.hexBoard == value &&
+                                    f.upvalAt(8) + f.lowvalAt(8) + f.upvalAt(9) + f.lowvalAt(9) == 0
+                              : now.onRods == double(std::llround(value * std::pow(10, f.dot)));
     if (beeps != 0 || !read)
         return "paste: laid " + std::to_string(now.onRods) + " for '" + word + "' with " +
                std::to_string(beeps) + " beeps";

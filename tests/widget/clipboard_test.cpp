@@ -3,7 +3,13 @@
 #include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
+#include "calc/shown_number.h"
+
 #include <QClipboard>
+
+#include <cstring>
+#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -78,6 +84,61 @@ TEST_F(ClipboardTest, APastedNumberIsAnOperandLikeAnyOther) {
     paste("3");
     type("\r");
     EXPECT_EQ(board(), "0 0 0 0 0 0 0 0 3 6");
+}
+
+// Ctrl+C, the rods set back to 0, Ctrl+V: the number shown is laid again, in
+// the base the result line names, or the paste is refused with one beep and
+// the rods stay at 0. Never another number.
+TEST_F(ClipboardTest, WhatIsCopiedPastesAsTheSameNumberOrNotAtAll) {
+    const struct {
+        const char* keys;  // numbers typed from their highest rod, keys between
+        int point;         // chosen before the first number
+        const char* board; // read after the paste; nullptr: refused
+    } cases[] = {
+        {"12345", 0, "12345"},
+        {"12345", 2, "123.45"},
+        {"1234567891", 9, "1.234567891"},
+        {"x 7fffffff", 0, "7FFFFFFF"},
+        {"x 1a", 2, "1A"},
+        {"x c", 9, "C"},
+        {"12 * 3 =", 0, "36"},
+        {"127 * 300 =", 2, "3.81"},
+        {"500000000 * 500000000 =", 9, "0.250000000"},
+        {"x ff * 2 =", 0, "1FE"}, // "H = 1FE", while the rods show 510
+        {"x ff h", 0, "FF"},      // "D = 255"
+        {"x ffffffff h", 2, "FFFFFFFF"},
+        {"12345 h", 0, "12345"}, // "H = 3039"
+        {"12345 h", 2, "12345.00"},
+        {"12345 h", 9, nullptr},      // 12345 has no room left of rod 9's point
+        {"127 * 300 = h", 2, "4.00"}, // "H = 4"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.keys) + ", point " + std::to_string(c.point));
+        type("!");
+        bool pointChosen = false;
+        std::istringstream words(c.keys);
+        for (std::string word; words >> word;) {
+            if (word.size() == 1 && std::strchr("*=hx", word[0])) {
+                type(word);
+                continue;
+            }
+            if (!std::exchange(pointChosen, true))
+                click("Option1", c.point);
+            type(std::string(word.size() - 1, '<'));
+            for (const char digit : word)
+                type(std::string{digit, '>'});
+        }
+        QTest::keySequence(window.windowHandle(), QKeySequence::Copy);
+        window.form().Frame1_Click();
+        window.sync();
+        const int was = beeps();
+        QTest::keySequence(window.windowHandle(), QKeySequence::Paste);
+        EXPECT_EQ(beeps(), was + (c.board ? 0 : 1));
+        if (c.board)
+            EXPECT_EQ(calc::boardNumber(window.form()), c.board);
+        else
+            EXPECT_EQ(board(), "0 0 0 0 0 0 0 0 0 0");
+    }
 }
 
 } // namespace

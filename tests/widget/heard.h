@@ -8,7 +8,8 @@
 
 // What assistive technology is told, as Qt's accessibility API tells it: the
 // announcements (a notification that appears, read as its name), the object
-// that takes the focus, and the values that change ("Rod 3 = 7").
+// that takes the focus, and the rods whose name changes with their digit
+// ("Rod 3, 7").
 class Heard {
 public:
     Heard() {
@@ -28,12 +29,12 @@ public:
     void clear() {
         said.clear();
         focus.clear();
-        values.clear();
+        rods.clear();
     }
 
     QStringList said;
     QStringList focus;
-    QStringList values;
+    QStringList rods;
 
 private:
     static QPlatformAccessibility* platform() {
@@ -57,10 +58,9 @@ private:
         case QAccessible::Focus:
             heard->focus << name;
             break;
-        case QAccessible::ValueChanged:
-            heard->values
-                << name + " = " +
-                       static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+        case QAccessible::NameChanged:
+            if (iface->role() == QAccessible::SpinBox)
+                heard->rods << name;
             break;
         default:
             break;

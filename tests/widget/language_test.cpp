@@ -1,5 +1,6 @@
 #include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
+#include "ui/platform/bell.h"
 #include "ui/platform/language.h"
 
 #include <QAccessible>
@@ -90,8 +91,6 @@ protected:
         QWidget* widget = window.control(QStringView(key.control), key.index);
         return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     }
-
-    Window window;
 };
 
 TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
@@ -122,6 +121,23 @@ TEST_F(Translated, AnnouncementsAreInTheUsersLanguage) {
     else
         EXPECT_EQ(heard.said,
                   QStringList({"Refused. The calculator is cleared.", "Cleared. Decimal mode."}));
+}
+
+// A rod as a screen reader reads it, and the bell as the sound server is told
+// of it: the program's name and what the bell means.
+TEST_F(Translated, RodsAndTheBellAreNamedInTheUsersLanguage) {
+    const std::array<const char16_t*, 9> texts{
+        u"Rod 1, C",   u"Rodwise H-D",      u"Input refused", // en
+        u"第 1 档，C", u"Rodwise H-D 算盘", u"输入被拒绝",    // zh_CN
+        u"第 1 檔，C", u"Rodwise H-D 算盤", u"輸入被拒絕",    // zh_TW
+    };
+    const std::size_t row = column() / 2 * 3;
+    type("x<c");
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
+    EXPECT_EQ(board->child(1)->text(QAccessible::Name), QString::fromUtf16(texts[row]));
+    const bell::SoundTexts bell = bell::soundTexts();
+    EXPECT_EQ(QString::fromStdString(bell.applicationName), QString::fromUtf16(texts[row + 1]));
+    EXPECT_EQ(QString::fromStdString(bell.eventDescription), QString::fromUtf16(texts[row + 2]));
 }
 
 TEST_F(Translated, TooltipsHaveAFontWithTheirCharacters) {

@@ -18,41 +18,40 @@ protected:
     Heard heard;
 };
 
-TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirValues) {
+TEST_F(ScreenReaderTest, TheBoardIsTenRodsWithTheirDigits) {
     QAccessibleInterface* board = reader(window.board());
     EXPECT_EQ(board->text(QAccessible::Name), "Abacus board");
     ASSERT_EQ(board->childCount(), 10);
     for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(rod(k)->text(QAccessible::Name), QStringLiteral("Rod %1").arg(k));
+        EXPECT_EQ(rod(k)->text(QAccessible::Name), QStringLiteral("Rod %1, 0").arg(k));
         EXPECT_EQ(rod(k)->role(), QAccessible::SpinBox);
         // Each rod stands over its own column of cells.
         EXPECT_TRUE(rod(k)->rect().contains(at(lower(k), 2)->mapToGlobal(QPoint(16, 9)))) << k;
     }
     type("<7");
     click(lower(0), 4);
-    EXPECT_EQ(rod(1)->valueInterface()->currentValue().toInt(), 7);
-    EXPECT_EQ(rod(0)->text(QAccessible::Value), "4");
+    EXPECT_EQ(rod(1)->text(QAccessible::Name), "Rod 1, 7");
+    EXPECT_EQ(rod(0)->text(QAccessible::Name), "Rod 0, 4");
     // Each cell is described by what it shows.
     EXPECT_EQ(reader(at(lower(0), 4))->text(QAccessible::Description), "Bare rod");
     EXPECT_EQ(reader(at(lower(0), 0))->text(QAccessible::Description), "Bead");
     EXPECT_EQ(reader(at(upper(0), 1))->text(QAccessible::Description), "Bead for values above 9");
     EXPECT_EQ(board->focusChild(), rod(1));
 
-    // In hexadecimal mode a rod reads as its hexadecimal digit, and a screen
-    // reader may set a rod as it sets any spin button.
-    type("x<");
-    rod(1)->valueInterface()->setCurrentValue(12);
-    EXPECT_EQ(rod(1)->text(QAccessible::Value), "C");
+    // In hexadecimal mode a rod reads as its hexadecimal digit, never as a
+    // number that a screen reader would say in decimal.
+    type("x<c");
+    EXPECT_EQ(rod(1)->text(QAccessible::Name), "Rod 1, C");
     EXPECT_EQ(window.form().rodstrAt(1), "12");
-    EXPECT_EQ(rod(1)->valueInterface()->maximumValue().toInt(), 15);
-    EXPECT_EQ(rod(8)->valueInterface()->maximumValue().toInt(), 9);
+    EXPECT_EQ(rod(1)->valueInterface(), nullptr);
 }
 
 // Keys typed one row after another, and what each row leaves: the number the
-// board reads, what is announced, the rods' values told, the rod that the
-// screen reader's focus went to last, and the marked rod. A digit is told
-// once, not as the bead presses that set it; after a clear, "Hex" or a
-// refusal the mark goes back to rod 0.
+// board reads, what is said, the rods told to have a new digit, the rod that
+// the screen reader's focus went to last, and the marked rod. A typed digit is
+// said once, not as the bead presses that set it, whatever was said before; a
+// key's work is announced as a whole, not rod by rod. After a clear, "Hex" or
+// a refusal the mark goes back to rod 0.
 TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
     const QString hex = "Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.";
     const QString decimal = "Cleared. Decimal mode.";
@@ -61,38 +60,48 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
         const char* keys;
         const char* reads;
         QStringList said;
-        QStringList values; // {"*"}: not checked
-        const char* focus;  // the last rod focused, "" for none
+        QStringList rods; // {"*"}: not checked
+        const char* focus;
         int mark;
         int beeps;
     } rows[] = {
-        {"<<", "0", {}, {}, "Rod 2", 2, 0},
-        {"7", "700", {}, {"Rod 2 = 7"}, "", 2, 0},
-        {"7", "700", {}, {}, "", 2, 0},         // nothing changed, nothing to hear
-        {"\t\b", "700", {}, {}, "Rod 2", 2, 0}, // back to the board on its marked rod
-        {"!", "0", {decimal}, {"Rod 2 = 0"}, "Rod 0", 0, 0},
-        {"<1>2*", "0", {}, {"Rod 1 = 1", "Rod 0 = 2", "Rod 0 = 0", "Rod 1 = 0"}, "Rod 0", 0, 0},
-        {"3\r", "36", {"Result 36"}, {"Rod 0 = 3", "Rod 0 = 6", "Rod 1 = 3"}, "", 0, 0},
-        {"!5/\r", "0", {decimal, refused}, {"*"}, "", 0, 2}, // two beeps, one message
+        {"<<", "0", {}, {}, "Rod 2, 0", 2, 0},
+        {"7", "700", {"7"}, {"Rod 2, 7"}, "", 2, 0},
+        {"7", "700", {}, {}, "", 2, 0},            // nothing changed, nothing to hear
+        {"\t\b", "700", {}, {}, "Rod 2, 7", 2, 0}, // back to the board on its marked rod
+        {"!", "0", {decimal}, {"Rod 2, 0"}, "Rod 0, 0", 0, 0},
+        {"<1>2*",
+         "0",
+         {"1", "2"},
+         {"Rod 1, 1", "Rod 0, 2", "Rod 0, 0", "Rod 1, 0"},
+         "Rod 0, 0",
+         0,
+         0},
+        {"3\r", "36", {"3", "Result 36"}, {"Rod 0, 3", "Rod 0, 6", "Rod 1, 3"}, "", 0, 0},
+        {"!5/\r", "0", {decimal, "5", refused}, {"*"}, "", 0, 2}, // two beeps, one message
         {"x", "0", {hex}, {}, "", 0, 0},
-        // The second F is said as well: a screen reader may keep quiet about
-        // a value equal to the one it spoke last.
-        {"<f>f", "FF", {"15"}, {"Rod 1 = 15", "Rod 0 = 15"}, "Rod 0", 0, 0},
+        {"<f>f", "FF", {"F", "F"}, {"Rod 1, F", "Rod 0, F"}, "Rod 0, 0", 0, 0},
         {"h", "FF", {"D = 255"}, {}, "", 0, 0},
-        {"x<f>f*a=", "2550", {hex, "15", "H = 9F6"}, {"*"}, "Rod 0", 0, 0},
-        {"c", "255C", {}, {"Rod 0 = 12"}, "", 0, 0}, // the digit 12 here, not the clear
+        {"x<f>f*a=", "2550", {hex, "F", "F", "A", "H = 9F6"}, {"*"}, "Rod 0, 0", 0, 0},
+        {"c", "255C", {"C"}, {"Rod 0, C"}, "", 0, 0}, // the digit 12 here, not the clear
         {"!", "0", {decimal}, {"*"}, "", 0, 0},
         // A decimal result is read as the board shows it, with its point.
-        {"\b<<\t<<1>2>7*<<3\r", "3.81", {"Result 3.81"}, {"*"}, "Rod 2", 2, 0},
+        {"\b<<\t<<1>2>7*<<3\r",
+         "3.81",
+         {"1", "2", "7", "3", "Result 3.81"},
+         {"*"},
+         "Rod 2, 0",
+         2,
+         0},
         {"h", "3.81", {"H = 4"}, {}, "", 2, 0},
-        {"!<<<1", "1000", {"0", decimal}, {"*"}, "Rod 3", 3, 0},
-        {"*", "0", {}, {"Rod 3 = 0"}, "", 3, 0},
+        {"!<<<1", "1000", {decimal, "1"}, {"*"}, "Rod 3, 0", 3, 0},
+        {"*", "0", {}, {"Rod 3, 0"}, "", 3, 0},
         {"/", "0", {}, {}, "", 3, 0},
-        {"<<<c", "0", {decimal}, {}, "Rod 0", 0, 0},
-        {"<<<x", "0", {hex}, {}, "Rod 0", 0, 0},
-        {"<<</\r", "0", {refused}, {}, "Rod 0", 0, 1},
+        {"<<<c", "0", {decimal}, {}, "Rod 0, 0", 0, 0},
+        {"<<<x", "0", {hex}, {}, "Rod 0, 0", 0, 0},
+        {"<<</\r", "0", {refused}, {}, "Rod 0, 0", 0, 1},
         // Typed after the clear, FF lands on rods 1 and 0 as at start-up.
-        {"x<f>f", "FF", {hex, "15"}, {"*"}, "Rod 0", 0, 0},
+        {"x<f>f", "FF", {hex, "F", "F"}, {"*"}, "Rod 0, 0", 0, 0},
     };
     QCoreApplication::processEvents(); // the board's focus at start-up
     for (const auto& row : rows) {
@@ -104,8 +113,8 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
         EXPECT_EQ(reader(window.board())->text(QAccessible::Description),
                   QStringLiteral("The board reads ") + row.reads);
         EXPECT_EQ(heard.said, row.said);
-        if (row.values != QStringList{"*"}) {
-            EXPECT_EQ(heard.values, row.values);
+        if (row.rods != QStringList{"*"}) {
+            EXPECT_EQ(heard.rods, row.rods);
         }
         EXPECT_EQ(heard.focus.isEmpty() ? "" : heard.focus.last(), row.focus);
         EXPECT_EQ(window.board()->rod(), row.mark);
@@ -113,14 +122,19 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
     }
 }
 
-// A mouse click is heard as a typed digit is, and leaves the mark where it is.
-TEST_F(ScreenReaderTest, AClickIsHeardAndLeavesTheMark) {
-    type("<<<1");
-    heard.clear();
+// A click is heard as a typed digit is: said on the marked rod, only told on
+// another; the same digit typed again on another rod is said again.
+TEST_F(ScreenReaderTest, ClicksAreHeardAsTypedDigitsAre) {
+    type("x<f");
     click(lower(5), 3);
+    click(lower(1), 2); // the marked rod: 10 and 2 make C
+    type(">f");
     click("Frame1"); // the beam sets every rod to 0
-    EXPECT_EQ(heard.values, QStringList({"Rod 5 = 3", "Rod 3 = 0", "Rod 5 = 0"}));
-    EXPECT_EQ(window.board()->rod(), 3);
+    EXPECT_EQ(heard.said, QStringList({"Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.", "F",
+                                       "C", "F", "0"}));
+    EXPECT_EQ(heard.rods, QStringList({"Rod 1, F", "Rod 5, 3", "Rod 1, C", "Rod 0, F", "Rod 0, 0",
+                                       "Rod 1, 0", "Rod 5, 0"}));
+    EXPECT_EQ(window.board()->rod(), 0);
 }
 
 // Everything the window shows can be read: the top level is a window, and the

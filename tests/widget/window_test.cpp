@@ -1,7 +1,6 @@
 #include "tests/widget/window_fixture.h"
 #include "ui/widgets/images.h"
 
-
 #include <functional>
 #include <tuple>
 

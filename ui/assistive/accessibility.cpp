@@ -50,9 +50,16 @@ private:
     bool isCell() const { return bool(static_cast<Picture*>(widget())->onPress); }
 };
 
-// One rod of the board: a spin button named after the rod, whose value is
-// the rod's. It belongs to no widget of its own; the board owns its place.
-class Rod : public QAccessibleInterface, public QAccessibleValueInterface {
+// The digit a rod shows: 0 to 9, and A to F for 10 to 15 in hexadecimal work.
+QString shownDigit(const BoardKeys* board, int rod) {
+    return QString::number(board->valueOf(rod), 16).toUpper();
+}
+
+// One rod of the board: a spin button named after the rod and the digit it
+// shows. It has no value interface: a screen reader speaks a value as a
+// number, 12 where the rod shows C. It belongs to no widget of its own; the
+// board owns its place.
+class Rod : public QAccessibleInterface {
 public:
     Rod(BoardKeys* board, int rod) : board_(board), rod_(rod) {}
 
@@ -80,9 +87,7 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            return Accessibility::tr("Rod %1").arg(rod_);
-        case QAccessible::Value:
-            return QString::number(board_->valueOf(rod_), hexMode() ? 16 : 10).toUpper();
+            return Accessibility::tr("Rod %1, %2").arg(rod_).arg(shownDigit(board_, rod_));
         case QAccessible::Description:
             return boardReads(board_);
         default:
@@ -90,16 +95,6 @@ public:
         }
     }
     void setText(QAccessible::Text, const QString&) override {}
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
-                                                   : nullptr;
-    }
-
-    QVariant currentValue() const override { return board_->valueOf(rod_); }
-    void setCurrentValue(const QVariant& value) override { board_->setRod(rod_, value.toInt()); }
-    QVariant maximumValue() const override { return hexMode() && rod_ < 8 ? 15 : 9; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
 
     static QString boardReads(const BoardKeys* board) {
         return Accessibility::tr("The board reads %1")
@@ -107,8 +102,6 @@ public:
     }
 
 private:
-    bool hexMode() const { return board_->form().hexMode(); }
-
     QPointer<BoardKeys> board_;
     int rod_;
 };
@@ -150,9 +143,6 @@ public:
             return Rod::boardReads(static_cast<BoardKeys*>(widget()));
         return QAccessibleWidget::text(t);
     }
-
-    // The last rod value told, for the one screen reader quirk below.
-    int lastValueTold = -1;
 
 private:
     std::array<QAccessible::Id, rodCount> rods_{};
@@ -238,19 +228,13 @@ void rodFocused(BoardKeys* board, int rod) {
     QAccessible::updateAccessibility(&event);
 }
 
-void rodValueChanged(BoardKeys* board, int rod, int value) {
-    QAccessibleValueChangeEvent event(board, value);
-    event.setChild(rod);
-    QAccessible::updateAccessibility(&event);
-    // Orca 43 keeps quiet about a value equal to the last one it spoke,
-    // whichever object spoke it: F on rod 1, then F on rod 0, would leave the
-    // second unheard. The marked rod's value is then also said.
-    auto* reader = dynamic_cast<Board*>(QAccessible::queryAccessibleInterface(board));
-    if (!reader)
-        return;
-    if (board->hasFocus() && board->rod() == rod && value == reader->lastValueTold)
-        speech::say(board->window(), QString::number(value));
-    reader->lastValueTold = value;
+void rodChanged(BoardKeys* board, int rod, bool sayDigit) {
+    QAccessibleEvent renamed(board, QAccessible::NameChanged);
+    renamed.setChild(rod);
+    QAccessible::updateAccessibility(&renamed);
+    // Said on every change, whatever digit was heard last on any rod.
+    if (sayDigit && board->hasFocus() && board->rod() == rod)
+        speech::say(board->window(), shownDigit(board, rod));
 }
 
 } // namespace accessibility

@@ -14,8 +14,8 @@ struct Control;
 // read as their text. Bead cells and the bars are read as buttons that a screen
 // reader can press as the mouse does; the beam is the group of the decimal
 // point's radio buttons, and pressing it sets every rod to 0. The board is a
-// group of ten rods, each a spin button with the rod's value; the rod with the
-// keyboard's mark is its focused child.
+// group of ten rods, each a spin button named after the rod and the digit it
+// shows ("Rod 3, C"); the rod with the keyboard's mark is its focused child.
 namespace accessibility {
 
 // Lets assistive technology see the window, its pictures and its rods as
@@ -26,8 +26,10 @@ void install();
 void describe(QWidget* widget, const layout::Control& control);
 
 // Tells assistive technology that the mark is on rod, while the board has the
-// keyboard focus, and that a rod's value has changed.
+// keyboard focus.
 void rodFocused(BoardKeys* board, int rod);
-void rodValueChanged(BoardKeys* board, int rod, int value);
+// Tells it that a rod shows another digit; with sayDigit, the new digit of the
+// marked rod is also said while the board has the focus.
+void rodChanged(BoardKeys* board, int rod, bool sayDigit);
 
 } // namespace accessibility

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -58,6 +59,8 @@ constexpr std::chrono::milliseconds longestBell{1500};
 
 struct SoundThemeBell::Player {
     std::string library;
+    std::string applicationName;
+    std::string eventDescription;
     std::mutex mutex;
     std::condition_variable changed;
     int waiting = 0;   // rung, not yet played
@@ -75,7 +78,7 @@ struct SoundThemeBell::Player {
             return ready;
         ready = canberra.load(library.c_str()) && canberra.context_create(&context) == 0 &&
                 canberra.context_set_driver(context, "pulse") == 0 &&
-                canberra.context_change_props(context, "application.name", "Rodwise H-D",
+                canberra.context_change_props(context, "application.name", applicationName.c_str(),
                                               "application.id", "io.github.rodwise.RodwiseHD",
                                               "application.icon_name",
                                               "io.github.rodwise.RodwiseHD", nullptr) == 0 &&
@@ -101,7 +104,7 @@ struct SoundThemeBell::Player {
         if (canberra.proplist_create(&properties) != 0)
             return;
         canberra.proplist_sets(properties, "event.id", SoundThemeBell::eventId);
-        canberra.proplist_sets(properties, "event.description", "Input refused");
+        canberra.proplist_sets(properties, "event.description", eventDescription.c_str());
         std::uint32_t id = 0;
         {
             std::lock_guard lock(mutex);
@@ -134,8 +137,12 @@ struct SoundThemeBell::Player {
     }
 };
 
-SoundThemeBell::SoundThemeBell(const char* library) : player_(std::make_shared<Player>()) {
+SoundThemeBell::SoundThemeBell(std::string applicationName, std::string eventDescription,
+                               const char* library)
+    : player_(std::make_shared<Player>()) {
     player_->library = library;
+    player_->applicationName = std::move(applicationName);
+    player_->eventDescription = std::move(eventDescription);
     // The thread owns the player too, so a bell still playing at exit finds
     // it alive; nothing waits for the thread.
     std::thread([player = player_] { player->run(player); }).detach();

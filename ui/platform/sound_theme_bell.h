@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 // The freedesktop sound theme's bell, played through libcanberra as desktop
 // programs did before Wayland had a bell. The library is loaded at run time
@@ -16,7 +17,10 @@ class SoundThemeBell {
 public:
     static constexpr const char* eventId = "bell-window-system";
 
-    explicit SoundThemeBell(const char* library = "libcanberra.so.0");
+    // The program's name and what the bell means, both UTF-8, go with every
+    // bell: a desktop may show or say them, so they come translated.
+    SoundThemeBell(std::string applicationName, std::string eventDescription,
+                   const char* library = "libcanberra.so.0");
     // Stops the thread after the bell it is playing; waits for nothing.
     ~SoundThemeBell();
     SoundThemeBell(const SoundThemeBell&) = delete;

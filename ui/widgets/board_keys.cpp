@@ -68,7 +68,7 @@ void BoardKeys::pressBead(int rod, board::BeadPress press) {
     static_cast<Picture*>(control_(qs(name), press.index))->click();
 }
 
-void BoardKeys::tell() {
+void BoardKeys::tell(bool sayMarkedDigit) {
     if (quiet_ > 0)
         return;
     for (int r = 0; r < rodCount; ++r) {
@@ -76,7 +76,7 @@ void BoardKeys::tell() {
         if (now == told_[std::size_t(r)])
             continue;
         told_[std::size_t(r)] = now;
-        listeners_.rodValueChanged(r, now);
+        listeners_.rodChanged(r, sayMarkedDigit);
     }
 }
 

@@ -19,16 +19,17 @@ class QKeyEvent;
 // shows while the board has the focus and the keyboard is in use: from a key
 // press until the next press of a mouse button.
 //
-// A screen reader meets the board as ten rods with values, the marked one
-// focused (see ui/assistive/accessibility.h); the board tells of the mark and
-// of changed values through the two callbacks it is given.
+// A screen reader meets the board as ten rods named with their digits, the
+// marked one focused (see ui/assistive/accessibility.h); the board tells of
+// the mark and of changed digits through the two listeners it is given.
 class BoardKeys : public QWidget {
 public:
     // The widget of a control by name and element index, -1 for none.
     using ControlLookup = std::function<QWidget*(QStringView name, int index)>;
     struct Listeners {
         std::function<void(int rod)> rodFocused;
-        std::function<void(int rod, int value)> rodValueChanged;
+        // sayDigit: the change is no part of one that its caller announces.
+        std::function<void(int rod, bool sayDigit)> rodChanged;
     };
 
     // window holds the cells of form's board, found through control.
@@ -47,19 +48,22 @@ public:
     bool setRod(int rod, int value);
     // One bead press on a rod, as the mouse makes it.
     void pressBead(int rod, board::BeadPress press);
-    // Runs presses (bead clicks) as one change, told once when they are done.
-    template <typename Presses> void asOneChange(Presses presses) {
+    // Runs a change of the rods (bead presses, a key's handler) as one, told
+    // once when it is done. A change its caller announces as a whole (a
+    // result, a paste) is told without saying the marked rod's new digit.
+    template <typename Change> void asOneChange(Change change, bool announcedByCaller = false) {
         ++quiet_;
-        presses();
+        change();
         --quiet_;
-        tell();
+        tell(!announcedByCaller);
     }
     // The mark back on rod 0, as the board starts afresh after a clear.
     void markRodZero() { moveTo(0); }
 
-    // Tells assistive technology which rods changed their value since it was
-    // last told; the window calls it after every handler.
-    void tell();
+    // Tells assistive technology which rods changed their digit since it was
+    // last told, and says the marked rod's new digit; the window calls it
+    // after every handler.
+    void tell(bool sayMarkedDigit = true);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -29,11 +29,14 @@ QString paste(Form2& form, BoardKeys& board) {
                              ? data->text().left(qsizetype(calc::pasteTextLimit) + 1)
                              : QString();
     bool laid = false;
-    board.asOneChange([&] {
-        laid = calc::paste(form, text.toStdString(), [&board](int rod, board::BeadPress press) {
-            board.pressBead(rod, press);
-        });
-    });
+    // Announced as a whole below, not rod by rod.
+    board.asOneChange(
+        [&] {
+            laid = calc::paste(form, text.toStdString(), [&board](int rod, board::BeadPress press) {
+                board.pressBead(rod, press);
+            });
+        },
+        true);
     return laid ? Keyboard::tr("Pasted %1").arg(QString::fromStdString(calc::boardNumber(form)))
                 : Keyboard::tr("Not a number the board can hold. Nothing changed.");
 }

@@ -153,7 +153,8 @@ QWidget* Window::addKey(const layout::Control& c, QWidget* parent) {
         key->setFont(fonts::textKey());
     connect(key, &QPushButton::clicked, this, [this, &entry] {
         const int beeps = form_.controls().beepCount();
-        entry.click(form_);
+        // What a key does is announced after it, not rod by rod.
+        board_->asOneChange([this, &entry] { entry.click(form_); }, true);
         sync();
         afterKey(entry.key, form_.controls().beepCount() != beeps);
     });
@@ -210,7 +211,7 @@ QWidget* Window::addRadio(QWidget* parent, int index) {
 void Window::addBoard() {
     BoardKeys::Listeners listeners{
         [this](int rod) { accessibility::rodFocused(board_, rod); },
-        [this](int rod, int value) { accessibility::rodValueChanged(board_, rod, value); }};
+        [this](int rod, bool sayDigit) { accessibility::rodChanged(board_, rod, sayDigit); }};
     board_ = new BoardKeys(
         this, form_, [this](QStringView name, int index) { return control(name, index); },
         std::move(listeners));
