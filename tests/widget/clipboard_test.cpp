@@ -29,61 +29,40 @@ protected:
     int beeps() { return window.form().controls().beepCount(); }
 };
 
+// A pasted number lies on the rods as clicks would lay it, is announced, and
+// is an operand like any other; text that is no number the board can hold
+// (a word, megabytes, no text at all) changes nothing and beeps once.
 TEST_F(ClipboardTest, PastedNumbersLieOnTheRodsAsClicksWouldLayThem) {
-    paste(" 4096\n");
-    EXPECT_EQ(board(), "0 0 0 0 0 0 4 0 9 6");
+    Heard heard;
     click("Option1", 2);
-    paste("D = 3.5", QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    paste(" 3.5\n", QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     EXPECT_EQ(board(), "0 0 0 0 0 0 0 3 5 0");
-
-    // The same rods set with the mouse look the same.
+    EXPECT_EQ(heard.said, QStringList({"Pasted 3.50"}));
     const QImage pasted = rods();
     window.form().Frame1_Click();
     window.sync();
     click(lower(2), 3);
     click(upper(1), 5);
     EXPECT_EQ(rods(), pasted);
-
-    type("x");
-    paste("fF7c");
-    EXPECT_EQ(board(), "0 0 0 0 0 0 15 15 7 12");
-    EXPECT_TRUE(at(lower(3), 5)->isEnabled()); // the fifth bead of an F takes clicks
-    QTest::keySequence(window.windowHandle(), QKeySequence::Copy);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "FF7C");
-}
-
-TEST_F(ClipboardTest, RefusedTextChangesNothingAndBeepsOnce) {
-    Heard heard;
-    type("<4");
-    const std::string before = board();
-    for (const char* text : {"", "12a", "1,000", "0.5"}) {
-        const int was = beeps();
-        heard.clear();
-        paste(text);
-        EXPECT_EQ(board(), before) << text;
-        EXPECT_EQ(beeps(), was + 1) << text;
-        EXPECT_EQ(heard.said, QStringList({"Not a number the board can hold. Nothing changed."}))
-            << text;
-    }
-    // Megabytes are refused as quickly as a word.
-    const int was = beeps();
-    paste(QString(4 << 20, u'7'));
-    EXPECT_EQ(board(), before);
-    EXPECT_EQ(beeps(), was + 1);
-    // So is a clipboard that holds no text.
-    QGuiApplication::clipboard()->clear();
-    QTest::keySequence(window.windowHandle(), QKeySequence::Paste);
-    EXPECT_EQ(beeps(), was + 2);
-}
-
-TEST_F(ClipboardTest, APastedNumberIsAnOperandLikeAnyOther) {
-    Heard heard;
-    paste("12");
-    EXPECT_EQ(heard.said, QStringList({"Pasted 12"}));
     type("*");
     paste("3");
     type("\r");
-    EXPECT_EQ(board(), "0 0 0 0 0 0 0 0 3 6");
+    EXPECT_EQ(board(), "0 0 0 0 0 0 1 0 5 0"); // 3.50 * 3.00 = 10.50
+
+    const std::string before = board();
+    const int was = beeps();
+    for (const QString& text : {QString("12a"), QString("1,000"), QString(4 << 20, u'7')})
+        paste(text);
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(window.windowHandle(), QKeySequence::Paste);
+    EXPECT_EQ(board(), before);
+    EXPECT_EQ(beeps(), was + 4);
+    EXPECT_EQ(heard.said.count("Not a number the board can hold. Nothing changed."), 4);
+
+    type("x"); // the fifth bead of an F takes clicks
+    paste("fF7c");
+    EXPECT_EQ(board(), "0 0 0 0 0 0 15 15 7 12");
+    EXPECT_TRUE(at(lower(3), 5)->isEnabled());
 }
 
 // Ctrl+C, the rods set back to 0, Ctrl+V: the number shown is laid again, in

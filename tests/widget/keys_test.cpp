@@ -1,10 +1,9 @@
 // The keyboard as a user meets it: which key presses which key of the key
-// row, what each key is called, the mark on the board and the point buttons.
+// row, and the mark on the board.
 
 #include "tests/widget/window_fixture.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QSignalSpy>
 
 namespace {
@@ -59,28 +58,6 @@ TEST_F(KeysTest, EachKeyPressesItsKeyAndNoOther) {
         EXPECT_EQ(spy->count(), 0) << key->objectName().toStdString();
         delete spy;
     }
-}
-
-// A screen reader hears a key before the calculator and may keep it, as Orca
-// keeps the keypad's Enter ("Where Am I"): the calculator never acts on it.
-TEST_F(KeysTest, AKeyTheScreenReaderKeepsNeverReachesTheCalculator) {
-    struct ScreenReader : QObject {
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() != QEvent::KeyPress || !event->spontaneous())
-                return false;
-            const auto* key = static_cast<QKeyEvent*>(event);
-            return key->key() == Qt::Key_Enter || key->key() == Qt::Key_H;
-        }
-    } reader;
-    qApp->installEventFilter(&reader);
-    type("4*4"); // 4 * 4 = 16 if "=" were pressed
-    type("\nh");
-    qApp->removeEventFilter(&reader);
-    EXPECT_EQ(window.form().num2, 0);
-    EXPECT_EQ(window.form().rodstrAt(0), "4");
-    EXPECT_EQ(text("Label2"), "");
-    type("\n");
-    EXPECT_EQ(window.form().rodstrAt(1) + window.form().rodstrAt(0), "16");
 }
 
 TEST_F(KeysTest, TheMarkIsRepaintedAsItMoves) {
