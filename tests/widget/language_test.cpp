@@ -107,37 +107,30 @@ TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
     }
 }
 
-// "/" and "=" on an empty board, then "C": the refusal and the clear are
-// heard in the user's language.
-TEST_F(Translated, AnnouncementsAreInTheUsersLanguage) {
-    Heard heard;
-    type("/\r!");
-    if (expected() == "zh_CN")
-        EXPECT_EQ(heard.said,
-                  QStringList({u"无法执行，计算器已清除。"_qs, u"已清除。十进制模式。"_qs}));
-    else if (expected() == "zh_TW")
-        EXPECT_EQ(heard.said,
-                  QStringList({u"無法執行，計算機已清除。"_qs, u"已清除。十進位模式。"_qs}));
-    else
-        EXPECT_EQ(heard.said,
-                  QStringList({"Refused. The calculator is cleared.", "Cleared. Decimal mode."}));
-}
-
-// A rod as a screen reader reads it, and the bell as the sound server is told
-// of it: the program's name and what the bell means.
-TEST_F(Translated, RodsAndTheBellAreNamedInTheUsersLanguage) {
-    const std::array<const char16_t*, 9> texts{
-        u"Rod 1, C",   u"Rodwise H-D",      u"Input refused", // en
-        u"第 1 档，C", u"Rodwise H-D 算盘", u"输入被拒绝",    // zh_CN
-        u"第 1 檔，C", u"Rodwise H-D 算盤", u"輸入被拒絕",    // zh_TW
+// "/" and "=" on an empty board, then "C", "Hex" and C on rod 1: the refusal
+// and the clear heard, the rod read, and the bell as the sound server is told
+// of it (the program's name and what the bell means), in the user's language.
+TEST_F(Translated, WhatIsHeardIsInTheUsersLanguage) {
+    // clang-format off
+    const std::array<std::array<const char16_t*, 3>, 5> texts{{
+        {u"Refused. The calculator is cleared.", u"无法执行，计算器已清除。", u"無法執行，計算機已清除。"},
+        {u"Cleared. Decimal mode.", u"已清除。十进制模式。", u"已清除。十進位模式。"},
+        {u"Rod 1, C", u"第 1 档，C", u"第 1 檔，C"},
+        {u"Rodwise H-D", u"Rodwise H-D 算盘", u"Rodwise H-D 算盤"},
+        {u"Input refused", u"输入被拒绝", u"輸入被拒絕"},
+    }};
+    // clang-format on
+    const auto text = [&texts](std::size_t row) {
+        return QString::fromUtf16(texts[row][column() / 2]);
     };
-    const std::size_t row = column() / 2 * 3;
-    type("x<c");
+    Heard heard;
+    type("/\r!x<c");
+    EXPECT_EQ(heard.said.mid(0, 2), QStringList({text(0), text(1)}));
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
-    EXPECT_EQ(board->child(1)->text(QAccessible::Name), QString::fromUtf16(texts[row]));
+    EXPECT_EQ(board->child(1)->text(QAccessible::Name), text(2));
     const bell::SoundTexts bell = bell::soundTexts();
-    EXPECT_EQ(QString::fromStdString(bell.applicationName), QString::fromUtf16(texts[row + 1]));
-    EXPECT_EQ(QString::fromStdString(bell.eventDescription), QString::fromUtf16(texts[row + 2]));
+    EXPECT_EQ(QString::fromStdString(bell.applicationName), text(3));
+    EXPECT_EQ(QString::fromStdString(bell.eventDescription), text(4));
 }
 
 TEST_F(Translated, TooltipsHaveAFontWithTheirCharacters) {
