@@ -50,8 +50,10 @@ void paste(Window& window) {
             calc::paste(window.form(), text.toStdString(),
                         [board](int rod, board::BeadPress press) { board->pressBead(rod, press); });
     });
-    speech::say(&window, laid ? Keyboard::tr("Pasted %1").arg(qs(calc::boardNumber(window.form())))
-                              : Keyboard::tr("Not a number the board can hold. Nothing changed."));
+    speech::say(&window,
+                laid ? Keyboard::tr("Pasted %1").arg(qs(calc::boardNumber(window.form())))
+                     : Keyboard::tr("Not a number the board can hold. Nothing changed."),
+                laid ? speech::Politeness::Polite : speech::Politeness::Assertive);
 }
 
 } // namespace

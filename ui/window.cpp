@@ -230,7 +230,8 @@ void Window::afterKey(narration::After after, bool refused) {
     if (narration::marksRodZero(after, refused))
         board_->markRodZero();
     if (const QString message = narration::message(form_, after, refused); !message.isEmpty())
-        speech::say(this, message);
+        speech::say(this, message,
+                    refused ? speech::Politeness::Assertive : speech::Politeness::Polite);
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {

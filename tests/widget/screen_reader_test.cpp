@@ -107,6 +107,21 @@ TEST_F(ScreenReaderTest, ResultsRefusalsAndClearsAreAnnounced) {
     EXPECT_EQ(heard.said.last(), "H = 4");
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// A refusal interrupts what the screen reader is saying; a result or a clear
+// waits its turn.
+TEST_F(ScreenReaderTest, OnlyARefusalInterrupts) {
+    using P = QAccessible::AnnouncementPoliteness;
+    const std::pair<std::string_view, P> cases[] = {
+        {"<1>2*3\r", P::Polite}, {"5/\r", P::Assertive}, {"!", P::Polite}};
+    for (const auto& [keys, politeness] : cases) {
+        heard.clear();
+        type(keys);
+        EXPECT_EQ(heard.politeness, QList<P>({politeness})) << keys;
+    }
+}
+#endif
+
 // After a clear, "Hex" or a refusal the mark goes back to rod 0 and the screen
 // reader is told; after "*", "/" or a click on the beam it stays.
 TEST_F(ScreenReaderTest, TheMarkGoesBackToRodZeroAfterAClear) {
