@@ -154,9 +154,11 @@ TEST_F(Translated, AnnouncementsAreInTheUsersLanguage) {
     EXPECT_TRUE(QTest::qWaitFor([&heard] { return heard.said.size() == 2; }));
     const QStringList said = heard.said;
     if (expected() == "zh_CN")
-        EXPECT_EQ(said, QStringList({u"无法执行，计算器已清除。"_qs, u"已清除。十进制模式。"_qs}));
+        EXPECT_EQ(said, QStringList({QStringLiteral("无法执行，计算器已清除。"),
+                                     QStringLiteral("已清除。十进制模式。")}));
     else if (expected() == "zh_TW")
-        EXPECT_EQ(said, QStringList({u"無法執行，計算機已清除。"_qs, u"已清除。十進位模式。"_qs}));
+        EXPECT_EQ(said, QStringList({QStringLiteral("無法執行，計算機已清除。"),
+                                     QStringLiteral("已清除。十進位模式。")}));
     else
         EXPECT_EQ(said,
                   QStringList({"Refused. The calculator is cleared.", "Cleared. Decimal mode."}));
