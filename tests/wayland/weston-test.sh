@@ -16,6 +16,7 @@ root="$here/../.."
 program="$(realpath "$1")"
 stub_dir="$(realpath "$2")"
 "$root/scripts/ensure-packages" xvfb xdotool x11-apps x11-utils weston qt6-wayland python3
+. "$here/../end-processes.sh"
 
 work="$(mktemp -d)"
 xvfb_pid="" weston_pid="" app_pid=""
@@ -25,9 +26,13 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+    # Whatever the compositor started (Xwayland, its helpers), and a check
+    # that nothing of the test is left running.
+    end_processes_in "$work" || status=1
     rm -rf "$work"
+    exit $status
 }
-trap cleanup EXIT
+trap 'status=$?; cleanup' EXIT
 trap 'exit 1' INT TERM
 fail() {
     echo "FAIL: $*" >&2
