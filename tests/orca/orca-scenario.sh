@@ -175,16 +175,18 @@ enters_the_window() { hear "^Rodwise H-D"; }
 starts_on_rod_zero() { hear "Rod 0 .*spin button"; }
 
 # 12 * 3 = 36 by keyboard alone: each rod is heard as the mark reaches it and
-# as its digit is set, and the result is spoken.
+# as its digit is set, and the result is spoken. Orca 43 reads a rod as "Rod 1
+# 0 spin button" and echoes "*" as "star"; Orca 48 says "Rod 1 spin button
+# 0." and "*".
 twelve_times_three() {
-    step Left "^Rod 1 0 spin button" && step 1 "^1$" &&
-        step Right "^Rod 0 0 spin button" && step 2 "^2$" &&
-        step asterisk "^star" && step 3 "^3$" &&
+    step Left "^Rod 1 (0 spin button|spin button 0)" && step 1 "^1$" &&
+        step Right "^Rod 0 (0 spin button|spin button 0)" && step 2 "^2$" &&
+        step asterisk "^(star|\*)" && step 3 "^3$" &&
         step Return "Result 36"
 }
 
 divide_by_zero_is_refused() {
-    step Escape "Cleared\. Decimal mode" && step slash "^slash" &&
+    step Escape "Cleared\. Decimal mode" && step slash "^(slash|/)" &&
         step Return "Refused\. The calculator is cleared\."
 }
 
@@ -192,15 +194,15 @@ divide_by_zero_is_refused() {
 # the last value it spoke, even on another rod, so only the first F is heard.
 hex_ff_is_255() {
     step x "Cleared\. Hexadecimal mode" &&
-        step Left "^Rod 1 0 spin button" && step f "^15$" &&
-        step Right "^Rod 0 0 spin button" && step f "^f" &&
+        step Left "^Rod 1 (0 spin button|spin button 0)" && step f "^15$" &&
+        step Right "^Rod 0 (0 spin button|spin button 0)" && step f "^f" &&
         step h "D = 255"
 }
 
 # A fresh 2 * 3 waiting for "=", with the mark on rod 0.
 two_times_three_pending() {
     step Escape "Cleared\. Decimal mode" && step 2 "^2$" &&
-        step asterisk "^star" && step 3 "^3$"
+        step asterisk "^(star|\*)" && step 3 "^3$"
 }
 
 # Keypad Enter is Orca's Where Am I, not "=": with 2 * 3 pending, Orca
