@@ -123,6 +123,10 @@ board_is() { shot board && [ "$(screen board "$work/board.xwd" "$x" "$y")" = "$1
 xdotool key 7
 wait_for board_is "0 0 0 0 0 0 0 0 0 7" || fail "typing 7 did not set rod 0"
 echo "ok: a typed digit sets the marked rod"
+# Weston moves its pointer by the differences between X's motion events, and
+# now and then starts off from the wrong place; it takes the X pointer's place
+# itself when the pointer comes into its window from outside.
+xdotool mousemove 1000 700
 xdotool mousemove $((x + $(python3 -c 'print((4695 - 495 + 7) // 15 + 16)'))) \
     $((y + $(python3 -c 'print((1740 + 270 * 2 + 7) // 15 + 9)'))) click 1
 park
@@ -174,7 +178,7 @@ for step in 20 60 120; do xdotool mousemove $((edge_x + step)) $((edge_y + step)
 xdotool mouseup 1
 park
 # WAYLAND_DEBUG writes an object as "xdg_toplevel@20" on Debian 12, "xdg_toplevel#20" on 13.
-grep -q -E 'xdg_toplevel[@#][0-9]+\.resize\(' "$work/app.log" || fail "the drag asked for no resize"
+wait_for grep -q -E 'xdg_toplevel[@#][0-9]+\.resize\(' "$work/app.log" || fail "the drag asked for no resize"
 wait_for unchanged || fail "after a resize from the frame the window changed"
 running "a resize from the frame"
 echo "ok: a resize from the frame leaves the window as it was"
