@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the desktop tests, which run everything they start with its home
 # and runtime folder in their work folder.
 #   end_processes_in DIR
@@ -42,7 +43,6 @@ end_processes_in() {
     done
     pids="$(_processes_in "$dir")"
     [ -n "$pids" ] || return 0
-    # shellcheck disable=SC2086
     echo "FAIL: still running after the test: $(ps -o pid=,comm= -p "${pids//$'\n'/,}" | xargs)" >&2
     return 1
 }

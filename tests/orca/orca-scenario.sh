@@ -50,7 +50,7 @@ cleanup() {
     else
         rm -rf "$work"
     fi
-    exit $status
+    exit "$status"
 }
 trap 'status=$?; cleanup' EXIT
 trap 'exit 1' INT TERM

@@ -30,7 +30,7 @@ cleanup() {
     # that nothing of the test is left running.
     end_processes_in "$work" || status=1
     rm -rf "$work"
-    exit $status
+    exit "$status"
 }
 trap 'status=$?; cleanup' EXIT
 trap 'exit 1' INT TERM
