@@ -160,7 +160,7 @@ if [ "$mode" = wayland ]; then
     # How, what the program asks of the compositor then, and the actions: the
     # title bar's maximize button is 40 px left of the client area's right
     # edge, 15 px above it.
-    asked() { grep -c -E "xdg_toplevel@[0-9]+\.$request" "$work/app.log" || true; }
+    asked() { grep -c -E "xdg_toplevel[@#][0-9]+\.$request" "$work/app.log" || true; }
     while read -r -u 9 how request actions; do
         count="$(asked)"
         eval "$actions"

@@ -7,9 +7,9 @@
 #include <qpa/qplatformintegration.h>
 
 // What assistive technology is told, as Qt's accessibility API tells it: the
-// announcements (a notification that appears, read as its name), the object
-// that takes the focus, and the rods whose name changes with their digit
-// ("Rod 3, 7").
+// announcements (with Qt 6.8 an announcement event and its politeness, before
+// it a notification that appears, read as its name), the object that takes
+// the focus, and the rods whose name changes with their digit ("Rod 3, 7").
 class Heard {
 public:
     Heard() {
@@ -28,11 +28,17 @@ public:
 
     void clear() {
         said.clear();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        politeness.clear();
+#endif
         focus.clear();
         rods.clear();
     }
 
     QStringList said;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QList<QAccessible::AnnouncementPoliteness> politeness;
+#endif
     QStringList focus;
     QStringList rods;
 
@@ -55,6 +61,14 @@ private:
             if (iface->role() == QAccessible::Notification)
                 heard->said << name;
             break;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        case QAccessible::Announcement: {
+            const auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
+            heard->said << announcement->message();
+            heard->politeness << announcement->politeness();
+            break;
+        }
+#endif
         case QAccessible::Focus:
             heard->focus << name;
             break;

@@ -130,6 +130,23 @@ TEST_F(ScreenReaderTest, ClicksAreHeardAsTypedDigitsAre) {
     EXPECT_EQ(window.board()->rod(), 0);
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// A refusal interrupts what the screen reader is saying; a digit, a result or
+// a clear waits its turn.
+TEST_F(ScreenReaderTest, OnlyARefusalInterrupts) {
+    using P = QAccessible::AnnouncementPoliteness;
+    const std::pair<std::string_view, QList<P>> cases[] = {
+        {"<1>2*3\r", {P::Polite, P::Polite, P::Polite, P::Polite}},
+        {"/\r", {P::Assertive}},
+        {"!", {P::Polite}}};
+    for (const auto& [keys, politeness] : cases) {
+        heard.clear();
+        type(keys);
+        EXPECT_EQ(heard.politeness, politeness) << keys;
+    }
+}
+#endif
+
 // Everything the window shows can be read: the top level is a window, and the
 // title, the result line and the shown rod labels are text.
 TEST_F(ScreenReaderTest, EverythingShownCanBeRead) {

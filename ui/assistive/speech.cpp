@@ -3,8 +3,22 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
+#include <QtGlobal>
 
 namespace speech {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+void say(QWidget* window, const QString& message, Politeness politeness) {
+    QAccessibleAnnouncementEvent announcement(window, message);
+    announcement.setPoliteness(politeness == Politeness::Assertive
+                                   ? QAccessible::AnnouncementPoliteness::Assertive
+                                   : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+#else
+
 namespace {
 
 // A hidden widget whose accessible role is a notification, read as its
@@ -32,7 +46,8 @@ QAccessibleInterface* notifications(const QString&, QObject* object) {
 
 } // namespace
 
-void say(QWidget* window, const QString& message) {
+// A notification has no urgency of its own: every message is read in turn.
+void say(QWidget* window, const QString& message, Politeness) {
     static const bool installed = [] {
         QAccessible::installFactory(notifications);
         return true;
@@ -51,5 +66,7 @@ void say(QWidget* window, const QString& message) {
     QAccessibleEvent appears(announcer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&appears);
 }
+
+#endif
 
 } // namespace speech

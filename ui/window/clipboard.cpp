@@ -23,7 +23,7 @@ void copy(const Form2& form) {
     QApplication::clipboard()->setText(QString::fromStdString(calc::shownNumber(form)));
 }
 
-QString paste(Form2& form, BoardKeys& board) {
+Pasted paste(Form2& form, BoardKeys& board) {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     const QString text = data && data->hasText()
                              ? data->text().left(qsizetype(calc::pasteTextLimit) + 1)
@@ -37,8 +37,9 @@ QString paste(Form2& form, BoardKeys& board) {
             });
         },
         true);
-    return laid ? Keyboard::tr("Pasted %1").arg(QString::fromStdString(calc::boardNumber(form)))
-                : Keyboard::tr("Not a number the board can hold. Nothing changed.");
+    if (!laid)
+        return {false, Keyboard::tr("Not a number the board can hold. Nothing changed.")};
+    return {true, Keyboard::tr("Pasted %1").arg(QString::fromStdString(calc::boardNumber(form)))};
 }
 
 } // namespace clipboard

@@ -222,14 +222,17 @@ void Window::afterKey(Key key, bool refused) {
     if (narration::marksRodZero(key, refused))
         board_->markRodZero();
     if (const QString message = narration::message(form_, key, refused); !message.isEmpty())
-        speech::say(this, message);
+        speech::say(this, message,
+                    refused ? speech::Politeness::Assertive : speech::Politeness::Polite);
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         clipboard::copy(form_);
     } else if (event->matches(QKeySequence::Paste)) {
-        speech::say(this, clipboard::paste(form_, *board_));
+        const clipboard::Pasted pasted = clipboard::paste(form_, *board_);
+        speech::say(this, pasted.message,
+                    pasted.laid ? speech::Politeness::Polite : speech::Politeness::Assertive);
     } else if (const std::optional<Key> pressed = key_row::keyFor(*event)) {
         // A click, so a disabled key does nothing; click(), not
         // animateClick(): the handler runs before the next key is read, so
