@@ -6,24 +6,18 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace rodwise_check;
-    Form2 form;
-    form.Form_Load();
+    driver::Started form;
     for (std::size_t i = 0; i + 1 < size; i += 2) {
-        Event e = decode(data[i], data[i + 1]);
-        if (e.kind == Kind::Paste) {
-            const std::size_t length = std::min(std::size_t(e.index), size - i - 2);
-            e.text.assign(reinterpret_cast<const char*>(data + i + 2), length);
+        std::string e = rodwise_check::decode(data[i], data[i + 1]);
+        if (e == rodwise_check::pasteEvent) {
+            const std::size_t length = std::min(std::size_t(data[i + 1] % 80), size - i - 2);
+            e.append(reinterpret_cast<const char*>(data + i + 2), length);
             i += length;
         }
-        if (!deliverable(form, e))
-            continue;
-        if (const std::string broken = step(form, e); !broken.empty()) {
-            std::fprintf(stderr, "event %zu (%s) broke %s\n", i / 2, describe(e).c_str(),
-                         broken.c_str());
+        if (const std::string broken = rodwise_check::step(form, e); !broken.empty()) {
+            std::fprintf(stderr, "event %zu (%s) broke %s\n", i / 2, e.c_str(), broken.c_str());
             std::abort();
         }
     }

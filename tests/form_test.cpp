@@ -1,0 +1,189 @@
+#include "board/rod_entry.h"
+#include "calc/pasted_number.h"
+#include "calc/shown_number.h"
+#include "form_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace driver;
+
+// What a script of user events (the words of form_driver.h) leaves, from
+// start-up: the radio button checked, the bead values (rod 9 first, no leading
+// zeros), the result line ("-" while hidden), the rod labels (rod 9 first, "_"
+// for an empty one, "-" while all are hidden), which of "=" and "H-D" take no
+// click (the property test checks the other keys), and the beeps, each marked
+// "c" when the calculator was already cleared as it sounded and "B" when it
+// came before the clear. When a second script is given, both leave everything
+// a user or a caller can observe the same.
+TEST(Form, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
+    struct Row {
+        std::string script, option, board, line, labels, off, beeps, same{};
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"", "0", "0", "", "-", "", ""},
+        {"Bar Label", "0", "0", "", "-", "", ""},
+        {"12 @4 @0", "0", "12", "", "-", "", "", "12"}, // a radio button sets the point alone
+        {"Bar 1.50 * 2.50 =", "2", "375", "-", "0000000375", "", ""},
+        // The quotient is kept unrounded.
+        {"10.00 / 3.00 = * 3.00 =", "2", "1000", "-", "-", "", ""},
+        {"3 * 4 = =", "0", "144", "-", "-", "", ""},
+        {"12 * 5 / 4 =", "0", "3", "-", "-", "", ""}, // the second key changes the operation
+        {"42 =", "0", "0", "-", "-", "", ""},         // nothing taken since the clear
+        {"/ 5 =", "0", "0", "-", "-", "", ""},        // a first operand of 0 keeps the second
+        {"46340 * 46341 =", "0", "2147441940", "-", "-", "", ""},
+        {"2147483647 * 1 =", "0", "0", "-", "-", "", "c"},
+        {"999999999.9 * 1.0 =", "1", "9999999999", "-", "-", "", ""},
+        {"12.34500 * 1000.00000 =", "5", "1234500000", "-", "-", "", ""},
+        {"123.45000 * 1000.00000 =", "0", "0", "-", "-", "", "c"}, // twelve characters
+        {"5 / =", "0", "0", "-", "-", "", "cc"},
+        {"5 / = 7 =", "0", "0", "-", "-", "", "cccc"}, // "/" still pending after the clear
+        {"Bar 3 / 4 = C", "0", "0", "-", "__________", "", ""}, // the clear keeps what is hidden
+        {"1.50 * 2.50 = 7 H-D Hex", "7", "0", "", "-", "", "", "Hex"},
+        {"Hex FEDCBA9876", "7", "4DCBA9876", "", "-", "", ""},       // rods 8 and 9 take 0 to 9
+        {"Hex 557F000000 *", "7", "0", "H = 7F000000", "-", "", ""}, // ... and take no part
+        // Whatever point is chosen, hexadecimal work is whole.
+        {"Hex 0.000 FF * 10 =", "3", "4080", "H = FF0", "-", "H-D", ""},
+        {"Hex FF / 10 =", "7", "15", "H = F", "-", "H-D", ""},
+        {"Hex 3 / FF * 2 =", "7", "510", "H = 1FE", "-", "H-D", ""}, // "*" takes the board afresh
+        {"Hex 7FFFFFFE * 1 =", "7", "2147483646", "H = 7FFFFFFE", "-", "H-D", ""},
+        // Rods 8 and 9 show digits of a hexadecimal result, but not on their labels.
+        {"Bar Hex 7 * 9910000000 =", "7", "1879048192", "H = 70000000", "__79048192", "H-D", ""},
+        {"Hex 7FFFFFFF * 1 =", "0", "0", "", "-", "", "c"},
+        {"Hex FF * 0 =", "0", "0", "", "-", "", "c"},
+        {"Hex FF / 0 =", "0", "0", "", "-", "", "c"},
+        // Rod 7 at 8 or more is refused before the clear, and "*" stays pending.
+        {"Hex 80000000 * 3 =", "0", "0", "", "-", "", "Bc"},
+        // A hexadecimal result is final, and "/" is left pending in decimal.
+        {"Hex 5 * 3 = =", "0", "0", "", "-", "", "cc"},
+        {"Hex 5 * 3 = 2 / =", "0", "0", "-", "-", "", "ccc"},
+        {"Hex 7F / 3 = 0.00 C0000F Bar C", "0", "0", "", "__________", "", "", "Hex / Bar C"},
+        {"Hex FFFFFFFF H-D", "7", "FFFFFFFF", "D = 4294967295", "-", "=", ""},
+        {"Hex FF H-D * 2 =", "7", "2", "H = FF", "-", "=", ""},
+        {"3 * 4 H-D C 2 * 3 =", "0", "6", "-", "-", "", ""},
+        {"3 * 4 H-D Hex 2 * 3 =", "7", "6", "H = 6", "-", "H-D", ""},
+        {"123.45 H-D", "2", "12345", "H = 3039", "-", "=", ""}, // the rods as one whole number
+        {"2147483647 H-D", "0", "2147483647", "H = 7FFFFFFF", "-", "=", ""},
+        {"2147483648 H-D", "0", "0", "", "-", "", "c"},
+        // "H-D" converts the result, not the rods.
+        {"123.45 * 1.00 = 999 H-D", "2", "12999", "H = 7B", "-", "=", ""},
+        {"10.00 / 4.00 = H-D", "2", "250", "H = 2", "-", "=", ""},
+        // The right button on a lower cell sets 5 + the cell, the middle one acts
+        // as the left; the fifth lower bead takes presses while the upper deck holds 10.
+        {"Hex D ^1.1.2 v1.3.4 v0.5.2 ^2.5 v2.5", "7", "5DA", "", "-", "", ""},
+        {"Hex 9A8B7E6D v2.1.2 ^2.0", "7", "9A8B716D", "", "-", "", "", "Hex 9A8B716D"},
+        // The beam zeroes the rods alone; fifth lower beads that took presses still do.
+        {"12 * 3 = 70.00 Bar Beam", "2", "0", "-", "0000000036", "", "",
+         "12 * 3 = 70.00 Bar 0000000000"},
+        {"Hex FF * C0000F Beam v5.5 v0.5", "7", "500005", "H = FF", "-", "", ""},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        Started f, g;
+        const Controls& c = f.controls();
+        std::string beeps, labels, off;
+        f.controls().onBeep([&] { beeps += f.hexMode() || f.digit || f.firstnum ? 'B' : 'c'; });
+        enter(f, row.script);
+        for (int rod = rodCount - 1; rod >= 0; --rod) {
+            const Label& label = c.rodLabel(rod);
+            labels += !label.visible ? "-" : label.caption.empty() ? "_" : label.caption;
+        }
+        for (const auto& [key, name] : {std::pair{Key::Equals, "="}, {Key::HexDec, "H-D"}})
+            off += c.keyEnabled(key) ? "" : name;
+        const std::string line = c.resultLine().visible ? c.resultLine().caption : "-";
+        EXPECT_EQ(std::tuple(std::to_string(c.selectedOption()), beads(f), line,
+                             labels == std::string(rodCount, '-') ? "-" : labels, off, beeps),
+                  std::tie(row.option, row.board, row.line, row.labels, row.off, row.beeps))
+            << row.script;
+        if (row.same.empty())
+            continue;
+        enter(g, row.same);
+        EXPECT_EQ(dump(f), dump(g)) << row.same;
+    }
+}
+
+// A rod takes 0 to 9, and 10 to 15 only on rods 0 to 7 in hexadecimal mode.
+// (The presses that set a value are the paste's, below.)
+TEST(RodEntry, ARodRefusesOnlyWhatItsModeForbids) {
+    Started hex, decimal;
+    enter(hex, "Hex");
+    const Controls &h = hex.controls(), &d = decimal.controls();
+    EXPECT_TRUE(board::rodTakes(h, 7, 15) && board::rodTakes(d, 9, 9));
+    EXPECT_FALSE(board::rodTakes(h, 8, 10) || board::rodTakes(h, 0, 16) ||
+                 board::rodTakes(d, 0, 10));
+}
+
+// Each text pasted onto the board that the script leaves either lays the
+// number written down (the rods, rod 9 first, without leading zeros) and
+// changes nothing beside the rods, or (nullptr) is refused with one beep and
+// changes nothing at all. The presses are the caller's (the window's), both
+// decks of every rod.
+TEST(Paste, LaysANumberTheBoardCanHoldAndRefusesAnyOther) {
+    const std::string blanks(63, ' ');
+    // clang-format off
+    const std::tuple<const char*, std::vector<std::string>, const char*> rows[] = {
+        {"4 * 9999999999 @2", {"1.27", "D = 1.27\n", "001.27"}, "127"},
+        {"4 * 9999999999 @0", {"5.", blanks + "5"}, "5"},
+        {"4 * 9999999999 @1", {".5"}, "5"},
+        {"4 * 9999999999 @0", {"9876543210"}, "9876543210"},
+        {"4 * 9999999999 @9", {"1.23456789"}, "1234567890"},
+        // A hexadecimal number, as its decimal value.
+        {"4 * 9999999999 @2", {"H = 3039"}, "1234500"},
+        {"4 * 9999999999 @0", {"H = 2540be3ff"}, "9999999999"},
+        {"4 * 9999999999 @3", {" \t0012.500\r\n"}, "12500"},
+        {"4 * 9999999999 @0", {".5", "12345678901", blanks + " 5"}, nullptr},
+        {"4 * 9999999999 @1", {"1234567890", "1.50"}, nullptr},
+        {"4 * 9999999999 @9", {"10", "0.1234567890", "H = A"}, nullptr},
+        {"4 * 9999999999 @0", {"H = 2540BE400", "H = 7B.8", "H = "}, nullptr},
+        {"4 * 9999999999 @2", {"", " \r\n", ".", "1.2.3", "12a", "-5", "+5", "1e5", "1,000", "1,5",
+                               "D = ", "D = H = 5", "d = 5", "5 5", "\xEF\xBC\x95", "5\xC2\xA0",
+                               std::string("5\0", 2), std::string(1 << 20, '7')}, nullptr},
+        {"Hex 3 * 9ABCDEF", {"FF"}, "FF"},
+        {"Hex 3 * 9ABCDEF", {" aBc\n", "H = ABC"}, "ABC"},
+        {"Hex 3 * 9ABCDEF", {"7FFFFFFF"}, "7FFFFFFF"},
+        // A decimal number, in hexadecimal digits.
+        {"Hex 3 * 9ABCDEF", {"D = 255"}, "FF"},
+        {"Hex 3 * 9ABCDEF", {"D = 4294967295"}, "FFFFFFFF"},
+        {"Hex 7FFFFFF * 10 =", {"5"}, "5"}, // rods 8 and 9 held digits of the result
+        {"Hex 3 * 9ABCDEF", {"123456789", "000000001", "G", "F.F", "0x1F", "F F", "", "D = 4294967296",
+                             "D = 2.5", "D = A"}, nullptr},
+    };
+    // clang-format on
+    for (const auto& [script, texts, laid] : rows) {
+        for (const std::string& text : texts) {
+            Started f;
+            enter(f, script);
+            const std::string before = dump(f, !laid);
+            int presses = 0;
+            const auto click = [&](int r, auto b) { ++presses, press(f, b.deck, r, b.index); };
+            EXPECT_EQ(calc::paste(f, text, click), laid != nullptr) << text;
+            EXPECT_EQ(f.controls().beepCount() + presses, laid ? 2 * rodCount : 1) << text;
+            EXPECT_EQ(dump(f, !laid) + (laid ? beads(f) : ""), before + (laid ? laid : ""))
+                << script << " / " << text;
+        }
+    }
+}
+
+// What copy takes from the board the script leaves: the result line's number
+// while it shows one, else the rods as "*" reads them. Where the board can hold
+// it, a paste onto the board set back to zero gives the same board again.
+TEST(Copy, TakesTheNumberShownAndPasteLaysItAgain) {
+    // clang-format off
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "0"}, {"0.05", "0.05"}, {"12.50", "12.50"},
+        {"9876543210", "9876543210"}, {"0.000000001", "0.000000001"}, {"1.27 * 3.00 =", "3.81"},
+        {"Hex 1FF", "1FF"}, {"Hex 7FFFFFFF", "7FFFFFFF"}};
+    // clang-format on
+    for (const auto& [script, copied] : rows) {
+        Started f;
+        enter(f, script);
+        const std::string before = dump(f);
+        EXPECT_EQ(calc::shownNumber(f), copied) << script;
+        f.Frame1_Click();
+        EXPECT_TRUE(!calc::paste(f, copied) || dump(f) == before) << script;
+    }
+}
