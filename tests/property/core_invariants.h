@@ -1,7 +1,7 @@
 #pragma once
 
-// User events on the core and the rules that every event must keep, shared by
-// the random-sequence test and the fuzz target. An event is a word of
+// User events on the core and the rules that every event must keep, for the
+// random-sequence test. An event is a word of
 // tests/form_driver.h or, for Ctrl+V, "paste:" and the clipboard's text. The
 // rules tie what the calculator shows to what it holds; what a calculation
 // gives is the worked examples' job.
