@@ -1,13 +1,12 @@
 #pragma once
 
-// User events on the core and the rules that every event must keep, for the
-// random-sequence test. An event is a word of
-// tests/form_driver.h or, for Ctrl+V, "paste:" and the clipboard's text. The
-// rules tie what the calculator shows to what it holds; what a calculation
-// gives is the worked examples' job.
+// The rules that every user event must keep, checked after each event of the
+// core tests' scripts. An event is a word of tests/form_driver.h or, for
+// Ctrl+V, "paste:" and the clipboard's text. The rules tie what the calculator
+// shows to what it holds; what a calculation gives is the tables' job.
 
 #include "calc/pasted_number.h"
-#include "tests/form_driver.h"
+#include "form_driver.h"
 
 #include <array>
 #include <cstdlib>
@@ -16,21 +15,6 @@
 namespace rodwise_check {
 
 inline const std::string pasteEvent = "paste:";
-
-// Two bytes make one event; bead presses come most often. A first byte of 240
-// or more is Ctrl+V, and the second byte modulo 80 tells how many of the bytes
-// that follow are the clipboard's text (left to the caller).
-inline std::string decode(unsigned a, unsigned b) {
-    constexpr std::array<const char*, 16> words{"v",     "v",   "v", "v", "^", "^", "Beam", "@",
-                                                "Label", "Bar", "*", "/", "=", "C", "H-D",  "Hex"};
-    const std::string word = a >= 240 ? pasteEvent : words[a % 16];
-    const std::string rod = std::to_string(b % 10);
-    if (word == "v" || word == "^")
-        return word + rod + "." +
-               std::to_string(word == "^" ? upperCellIndices[b / 10 % 3] : int(b / 10 % 6)) + "." +
-               std::to_string(std::array{1, 2, 4}[a / 16 % 3]);
-    return word == "@" ? word + rod : word;
-}
 
 // Delivers one event, as a toolkit would, and returns the first rule it
 // broke, named before a colon; "" when all hold.
