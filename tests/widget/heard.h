@@ -27,12 +27,10 @@ public:
     Heard& operator=(const Heard&) = delete;
 
     void clear() {
-        said.clear();
+        said = focus = rods = {};
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         politeness.clear();
 #endif
-        focus.clear();
-        rods.clear();
     }
 
     QStringList said;
