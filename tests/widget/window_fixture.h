@@ -63,10 +63,6 @@ protected:
     QPoint centre(const QString& name, int index = -1) { return rectOf(name, index).center(); }
     // The rods as the window shows them, without the bars.
     QImage rods() { return window.grab(rectOf(upper(9), 1).united(rectOf(lower(0), 5))).toImage(); }
-    bool checked(int rod) { return at("Option1", rod)->property("checked").toBool(); }
-    std::string text(const QString& name, int i = -1) {
-        return at(name, i)->property("text").toString().toStdString();
-    }
 
     void click(const QString& name, int index = -1, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.windowHandle(), button, {}, centre(name, index));
