@@ -1,11 +1,10 @@
 #pragma once
 
 // The rules that every user event must keep, checked after each event of the
-// core tests' scripts. An event is a word of tests/form_driver.h or, for
-// Ctrl+V, "paste:" and the clipboard's text. The rules tie what the calculator
-// shows to what it holds; what a calculation gives is the tables' job.
+// core tests' scripts, each a word of tests/form_driver.h. The rules tie what
+// the calculator shows to what it holds; what a calculation or a paste gives
+// is the tables' job.
 
-#include "calc/pasted_number.h"
 #include "form_driver.h"
 
 #include <array>
@@ -14,27 +13,17 @@
 
 namespace rodwise_check {
 
-inline const std::string pasteEvent = "paste:";
-
 // Delivers one event, as a toolkit would, and returns the first rule it
 // broke, named before a colon; "" when all hold.
 inline std::string step(Form2& f, const std::string& e) {
     const Controls& c = f.controls();
     const int was = c.beepCount();
-    const bool paste = e.starts_with(pasteEvent), pressed = e[0] == 'v' || e[0] == '^';
+    const bool pressed = e[0] == 'v' || e[0] == '^';
     std::array<bool, rodCount> fives{}; // the fifth lower beads that took presses before
     for (int k = 0; k < rodCount; ++k)
         fives[std::size_t(k)] = c.cellEnabled(Deck::Lower, k, 5);
-    const std::string before = paste ? driver::dump(f) : "",
-                      beside = paste ? driver::dump(f, false) : "";
-    const bool laid =
-        paste ? calc::paste(f, e.substr(pasteEvent.size())) : (driver::enter(f, e), false);
+    driver::enter(f, e);
     const int beeps = c.beepCount() - was;
-    // Ctrl+V lays a number and changes nothing beside the rods, or refuses the
-    // text with one beep and changes nothing at all.
-    if (paste && (driver::dump(f, false) != beside || beeps != int(!laid) ||
-                  (!laid && driver::dump(f) != before)))
-        return "paste: changed more than the rods, or beeped " + std::to_string(beeps) + " times";
     for (int k = 0; k < rodCount; ++k) {
         const int up = f.upvalAt(k), low = f.lowvalAt(k);
         // Upper cells 0, 5, 1 and lower cells 0 to 5 (0 gap, 1 bead, 2 extra
@@ -57,12 +46,10 @@ inline std::string step(Form2& f, const std::string& e) {
             return "rodstr: rod " + std::to_string(k) + " reads " + text;
         // Upper cell 1 takes presses on rods 0-7 in hexadecimal mode. Lower
         // cell 5 does while upper cell 1 shows the gap; only a board reset or
-        // an event elsewhere leaves it enabled after that. A paste that lays
-        // a number presses both decks of every rod.
+        // an event elsewhere leaves it enabled after that.
         const bool upperOne = c.cellEnabled(Deck::Upper, k, 1),
                    lowerFive = c.cellEnabled(Deck::Lower, k, 5);
-        const bool stale =
-            !(pressed && std::atoi(e.c_str() + 1) == k) && !laid && fives[std::size_t(k)];
+        const bool stale = !(pressed && std::atoi(e.c_str() + 1) == k) && fives[std::size_t(k)];
         if (upperOne != (f.hexMode() && k <= 7) || (lowerFive && !upperOne) ||
             (up == 10 ? !lowerFive : lowerFive && !stale))
             return "enabled: rod " + std::to_string(k);
@@ -70,10 +57,10 @@ inline std::string step(Form2& f, const std::string& e) {
     if (c.keyEnabled(Key::HexPlus) || c.keyEnabled(Key::HexMinus) || !c.keyEnabled(Key::Multiply) ||
         !c.keyEnabled(Key::Divide) || !c.keyEnabled(Key::Clear) || !c.keyEnabled(Key::Hex))
         return "keys: a key enabled or disabled out of turn";
-    // Every refusal ends in the clear (a refused paste has nothing to clear):
+    // Every refusal ends in the clear:
     // the state of start-up, but for the pending operation and whether the rod
     // labels and the result line show.
-    if (beeps == 0 || paste)
+    if (beeps == 0)
         return {};
     driver::Started g;
     g.num2 = f.num2;

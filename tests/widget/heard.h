@@ -6,10 +6,21 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+// A message said assertively, interrupting the screen reader: marked "!" where
+// Qt tells the politeness (6.8 and later), as Heard records it.
+inline QString assertive(const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return u'!' + message;
+#else
+    return message;
+#endif
+}
+
 // What assistive technology is told, as Qt's accessibility API tells it: the
-// announcements (with Qt 6.8 an announcement event and its politeness, before
-// it a notification that appears, read as its name), the object that takes
-// the focus, and the rods whose name changes with their digit ("Rod 3, 7").
+// announcements (with Qt 6.8 an announcement event, "!" before an assertive
+// one; before it a notification that appears, read as its name), the object
+// that takes the focus, and the rods whose name changes with their digit
+// ("Rod 3, 7").
 class Heard {
 public:
     Heard() {
@@ -26,17 +37,9 @@ public:
     Heard(const Heard&) = delete;
     Heard& operator=(const Heard&) = delete;
 
-    void clear() {
-        said = focus = rods = {};
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        politeness.clear();
-#endif
-    }
+    void clear() { said = focus = rods = {}; }
 
     QStringList said;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QList<QAccessible::AnnouncementPoliteness> politeness;
-#endif
     QStringList focus;
     QStringList rods;
 
@@ -62,8 +65,9 @@ private:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         case QAccessible::Announcement: {
             const auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
-            heard->said << announcement->message();
-            heard->politeness << announcement->politeness();
+            const bool interrupts =
+                announcement->politeness() == QAccessible::AnnouncementPoliteness::Assertive;
+            heard->said << (interrupts ? "!" : "") + announcement->message();
             break;
         }
 #endif

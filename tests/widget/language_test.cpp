@@ -125,7 +125,7 @@ TEST_F(Translated, WhatIsHeardIsInTheUsersLanguage) {
     };
     Heard heard;
     type("/\r!x<c");
-    EXPECT_EQ(heard.said.mid(0, 2), QStringList({text(0), text(1)}));
+    EXPECT_EQ(heard.said.mid(0, 2), QStringList({assertive(text(0)), text(1)}));
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
     EXPECT_EQ(board->child(1)->text(QAccessible::Name), text(2));
     const bell::SoundTexts bell = bell::soundTexts();
