@@ -3,22 +3,16 @@
 #include "ui/platform/bell.h"
 #include "ui/platform/language.h"
 
-#include <QAccessible>
 #include <QRawFont>
 #include <QToolTip>
 
 #include <array>
-#include <string>
 
 namespace {
 
 // The translation each run expects, as the test's environment sets it.
 std::string expected() {
     return qEnvironmentVariable("RODWISE_EXPECTED_TRANSLATION").toStdString();
-}
-
-bool chinese() {
-    return expected().starts_with("zh");
 }
 
 TEST(LanguageChoice, TakesTheFirstLanguageWithATranslation) {
@@ -103,7 +97,7 @@ TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
         const QString tip = QString::fromUtf16(key.texts[column() + 1]);
         EXPECT_EQ(read->text(QAccessible::Description), tip);
         for (const QChar c : tip)
-            EXPECT_TRUE(!chinese() || tooltipFont.supportsCharacter(c)) << int(c.unicode());
+            EXPECT_TRUE(column() == 0 || tooltipFont.supportsCharacter(c)) << int(c.unicode());
     }
 }
 
