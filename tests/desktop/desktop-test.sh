@@ -15,7 +15,8 @@ set -euo pipefail
 mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
 [[ "$mode" =~ ^(x11|wayland)$ ]] || { echo "usage: $0 x11|wayland PROGRAM [STUB_DIR]" >&2; exit 2; }
 program="$(realpath "$2")"
-"$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 $([ "$mode" = x11 ] || echo weston qt6-wayland)
+"$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 \
+    $([ "$mode" = x11 ] || echo weston qt6-wayland)
 # shellcheck source-path=SCRIPTDIR source=session.sh
 . "$here/session.sh"
 look() { python3 "$here/screen.py" "$@"; }
@@ -54,8 +55,7 @@ if [ "$mode" = x11 ]; then
     # The window manager matches the window to its desktop entry by WM_CLASS,
     # and draws no maximize button where the Motif hints' functions (second
     # field) lack bit 0x10.
-    entry="$here/../../packaging/io.github.rodwise.RodwiseHD.desktop"
-    wm_class="$(sed -n 's/^StartupWMClass=//p' "$entry")"
+    wm_class="$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.rodwise.RodwiseHD.desktop")"
     xprop -id "$win" WM_CLASS | grep -q "= \"$wm_class\", \"$wm_class\"$" ||
         fail "WM_CLASS is not $wm_class: $(xprop -id "$win" WM_CLASS)"
     functions="$(xprop -id "$win" _MOTIF_WM_HINTS | sed -n 's/.*= [^,]*, \([^,]*\),.*/\1/p')"
@@ -99,8 +99,7 @@ if [ "$mode" = wayland ]; then
         fail "the Wayland app id is not the desktop entry's"
     ok "the app id is io.github.rodwise.RodwiseHD"
     # "=" with no second number is refused with two beeps.
-    bell="pulse bell-window-system"
-    bells() { [ "$(cat "$work/bells" 2>/dev/null)" = "$bell"$'\n'"$bell" ]; }
+    bells() { [ "$(cat "$work/bells")" = $'pulse bell-window-system\npulse bell-window-system' ]; }
     wait_for 10 bells || fail "the refusal rang $(wc -l <"$work/bells" 2>/dev/null || echo no) bells"
     ok "the two beeps rang the sound theme's bell twice, through PulseAudio"
 

@@ -5,8 +5,7 @@
 # every process whose environment points into that folder is ended: those the
 # test started, and those that left its process tree on their own, as a speech
 # server and its voices do; one still running afterwards fails the test. The
-# environments are read in the shell itself: the script's own shell keeps the
-# environment it was started with. KEEP_WORK=1 keeps the work folder.
+# environments are read in the shell itself. KEEP_WORK=1 keeps the work folder.
 
 work="$(mktemp -d)"
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -29,12 +28,11 @@ wait_for() {
     done
 }
 
-# The processes but this shell with a variable naming the work folder or a
-# path in it.
+# The processes with a variable naming the work folder or a path in it. This
+# shell is not among them: its environment is the one it was started with.
 in_work() {
     local entry var
     for entry in /proc/[0-9]*; do
-        [ "$entry" != "/proc/$$" ] || continue
         while IFS= read -r -d '' var; do
             case "$var" in *"=$work" | *"=$work/"*) echo "${entry#/proc/}" && break ;; esac
         done 2>/dev/null <"$entry/environ" || true
@@ -43,18 +41,15 @@ in_work() {
 none_in_work() { [ -z "$(in_work)" ]; }
 # Asks them to end, and after 5 s tells them.
 cleanup() {
-    local status=$? signal pids
+    local status=$? signal
     for signal in TERM KILL; do
-        pids="$(in_work)"
-        # shellcheck disable=SC2086
-        [ -z "$pids" ] || kill -s "$signal" $pids 2>/dev/null || true
+        # shellcheck disable=SC2046
+        kill -s "$signal" $(in_work) 2>/dev/null || true
         wait_for 5 none_in_work && break
     done
-    if ! none_in_work; then
-        echo "FAIL: still running after the test: $(ps -o pid=,comm= -p "$(in_work | paste -sd,)" | xargs)" >&2
-        status=1
-    fi
-    if [ "${KEEP_WORK:-}" = 1 ]; then echo "work folder kept: $work"; else rm -rf "$work"; fi
+    none_in_work || { status=1 &&
+        echo "FAIL: still running after the test: $(ps -o pid=,comm= -p "$(in_work | paste -sd,)" | xargs)" >&2; }
+    if [ -n "${KEEP_WORK:-}" ]; then echo "work folder kept: $work"; else rm -rf "$work"; fi
     exit "$status"
 }
 trap cleanup EXIT

@@ -17,10 +17,8 @@ program="$(realpath "${1:-$root/build/ui/rodwise-hd}")"
     pulseaudio
 
 # Orca refuses to start while another Orca runs for the same user.
-if pgrep -u "$(id -u)" -x orca >/dev/null; then
-    echo "SKIP: Orca already runs for this user, and a second one will not start"
-    exit 77
-fi
+pgrep -u "$(id -u)" -x orca >/dev/null &&
+    { echo "SKIP: Orca already runs for this user, and a second one will not start" && exit 77; }
 # shellcheck source-path=SCRIPTDIR source=../desktop/session.sh
 . "$here/../desktop/session.sh"
 
@@ -49,11 +47,11 @@ wait_for 10 test -S "$XDG_RUNTIME_DIR/pulse/native" || fail "the sound server di
 speech="$work/speech.log"
 export ORCA_SCENARIO_WORK="$work"
 cp "$here/orca-customizations.py" "$work/orca/"
-debug=()
-[ "${KEEP_WORK:-}" = 1 ] && debug=(--debug-file "$work/orca-debug.txt")
 # Braille and sound would only retry devices that are not there, and slow
-# Orca down: Qt gives it 100 ms to claim each key.
-orca --user-prefs "$work/orca" "${debug[@]}" --disable braille --disable sound >"$work/orca.log" 2>&1 &
+# Orca down: Qt gives it 100 ms to claim each key. A kept work folder gets
+# Orca's full debug log.
+orca --user-prefs "$work/orca" ${KEEP_WORK:+--debug-file "$work/orca-debug.txt"} --disable braille --disable sound \
+    >"$work/orca.log" 2>&1 &
 wait_for 30 grep -q "Screen reader on" "$speech" || fail "Orca did not start"
 start_program
 timeout 10 xdotool windowfocus --sync "$win"
