@@ -15,41 +15,10 @@ set -euo pipefail
 mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
 [[ "$mode" =~ ^(x11|wayland)$ ]] || { echo "usage: $0 x11|wayland PROGRAM [STUB_DIR]" >&2; exit 2; }
 program="$(realpath "$2")"
-packages=(xvfb xdotool x11-apps x11-utils python3)
-[ "$mode" = x11 ] || packages+=(weston qt6-wayland)
-"$here/../../scripts/ensure-packages" "${packages[@]}"
-
-work="$(mktemp -d)" pids=()
-# Each process started here leads a session of its own, and is stopped with
-# everything it started: asked first, and after 5 s told.
-start() { setsid "$@" & pids+=($!); }
-alive() { grep -qs '^State:\s*[^Z]' "/proc/$1/status"; }
-stop() {
-    kill -- "-$1" 2>/dev/null || return 0
-    for _ in $(seq 50); do alive "$1" || break; sleep 0.1; done
-    kill -KILL -- "-$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-fail() {
-    tail -n 20 "$work"/{app,weston}.log >&2 2>/dev/null || true
-    echo "FAIL: $*" >&2
-    exit 1
-}
-ok() { echo "ok: $*"; }
-# Waits up to 10 s for the command to succeed.
-wait_for() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+"$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 \
+    $([ "$mode" = x11 ] || echo weston qt6-wayland)
+# shellcheck source-path=SCRIPTDIR source=session.sh
+. "$here/session.sh"
 look() { python3 "$here/screen.py" "$@"; }
 # Screenshots are of the window $win, the program's on X, weston's output (at
 # the screen's top-left corner) on Wayland; the client area is at $x,$y in it.
@@ -59,7 +28,7 @@ shows() { [ "$(board)" = "$1" ]; }
 # Runs $1, then waits for the board to show $2: the rods' values, rod 9 first.
 step() {
     eval "$1"
-    wait_for shows "$2" || fail "$3: the board shows $(board), not $2"
+    wait_for 10 shows "$2" || fail "$3: the board shows $(board), not $2"
     ok "$3"
 }
 # Weston's X11 backend moves its pointer by the difference between two motion
@@ -75,27 +44,18 @@ px() { echo $((($1 + 7) / 15)); } # the layout's twips, 1/15 px at 96 dpi
 bead() { click $(($(px $((4695 - 495 * $1))) + 16)) $(($(px $((1740 + 270 * $2))) + 9)); }
 button() { click $(($(px "$1") + 12)) 24; } # a key of the key row, by its left edge
 
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
-start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
-wait_for test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-
+start_xvfb
 # The program on X; its start state is the reference for the one on Wayland.
-QT_QPA_PLATFORM=xcb start "$program" 2>"$work/app.log"
-win="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" ||
-    fail "no window on X"
+start_program
 x=0 y=0
-wait_for shows 0000000000 || fail "at the start on X the board shows $(board), not every rod at 0"
+wait_for 10 shows 0000000000 || fail "at the start on X the board shows $(board), not every rod at 0"
 mv "$work/board.xwd" "$work/x11.xwd"
 ok "every rod is at 0 at the start on X"
 if [ "$mode" = x11 ]; then
     # The window manager matches the window to its desktop entry by WM_CLASS,
     # and draws no maximize button where the Motif hints' functions (second
     # field) lack bit 0x10.
-    entry="$here/../../packaging/io.github.rodwise.RodwiseHD.desktop"
-    wm_class="$(sed -n 's/^StartupWMClass=//p' "$entry")"
+    wm_class="$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.rodwise.RodwiseHD.desktop")"
     xprop -id "$win" WM_CLASS | grep -q "= \"$wm_class\", \"$wm_class\"$" ||
         fail "WM_CLASS is not $wm_class: $(xprop -id "$win" WM_CLASS)"
     functions="$(xprop -id "$win" _MOTIF_WM_HINTS | sed -n 's/.*= [^,]*, \([^,]*\),.*/\1/p')"
@@ -103,27 +63,26 @@ if [ "$mode" = x11 ]; then
     ok "WM_CLASS is the desktop entry's StartupWMClass and maximize is not offered"
     xdotool windowfocus --sync "$win" # keys go to the focused window
 else
-    stop "${pids[-1]}"
-    unset "pids[-1]"
+    kill "$app" && wait "$app" || true
     printf '%s\n' '[core]' idle-time=0 '[shell]' panel-position=none background-color=0xff204060 \
         locking=false animation=none close-animation=none startup-animation=none \
         focus-animation=none >"$work/weston.ini"
-    start weston --backend=x11-backend.so --use-pixman --width=800 --height=600 \
-        --socket=wayland-rodwise --config="$work/weston.ini" >"$work/weston.log" 2>&1
-    wait_for test -S "$XDG_RUNTIME_DIR/wayland-rodwise" || fail "weston did not start"
+    weston --backend=x11-backend.so --use-pixman --width=800 --height=600 \
+        --socket=wayland-rodwise --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
+    wait_for 10 test -S "$XDG_RUNTIME_DIR/wayland-rodwise" || fail "weston did not start"
     win="$(timeout 20 xdotool search --sync --class '^Weston Compositor$')" || fail "no weston output"
     # Keys go to the window under the pointer (Xvfb has no focus of its own).
     xdotool mousemove 795 595
     WAYLAND_DISPLAY=wayland-rodwise XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 \
         LD_LIBRARY_PATH="$3${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
-        RODWISE_CANBERRA_LOG="$work/bells" start "$program" 2>"$work/app.log"
+        RODWISE_CANBERRA_LOG="$work/bells" "$program" 2>"$work/app.log" &
+    app=$!
     # Finding X's start state in weston's output also finds the client area.
     found() { shot screen && at="$(look find "$work/screen.xwd" "$work/x11.xwd")"; }
-    wait_for found || fail "the start state on Wayland differs from the one on X"
+    wait_for 10 found || fail "the start state on Wayland differs from the one on X"
     read -r x y <<<"$at"
     ok "on Wayland the start state matches X pixel for pixel, at $x,$y"
 fi
-app="${pids[-1]}"
 
 while IFS='|' read -r -u 9 actions board what; do
     step "$actions" "$board" "$what"
@@ -140,9 +99,8 @@ if [ "$mode" = wayland ]; then
         fail "the Wayland app id is not the desktop entry's"
     ok "the app id is io.github.rodwise.RodwiseHD"
     # "=" with no second number is refused with two beeps.
-    bell="pulse bell-window-system"
-    bells() { [ "$(cat "$work/bells" 2>/dev/null)" = "$bell"$'\n'"$bell" ]; }
-    wait_for bells || fail "the refusal rang $(wc -l <"$work/bells" 2>/dev/null || echo no) bells"
+    bells() { [ "$(cat "$work/bells")" = $'pulse bell-window-system\npulse bell-window-system' ]; }
+    wait_for 10 bells || fail "the refusal rang $(wc -l <"$work/bells" 2>/dev/null || echo no) bells"
     ok "the two beeps rang the sound theme's bell twice, through PulseAudio"
 
     # Each way of changing the window's size leaves it running and as it was,
@@ -164,11 +122,11 @@ if [ "$mode" = wayland ]; then
     while read -r -u 9 how request actions; do
         count="$(asked)"
         eval "$actions"
-        wait_for test "$(asked)" -gt "$count" || fail "$how: no $request"
+        wait_for 10 eval '[ "$(asked)" -gt "$count" ]' || fail "$how: no $request"
         step "xdotool key 3" 0000000003 "a digit after $how" # a frame of a wrong size would end it
         xdotool key Escape
-        wait_for unchanged || fail "after $how the window changed"
-        alive "$app" || fail "the program ended after $how"
+        wait_for 10 unchanged || fail "after $how the window changed"
+        grep -qs '^State:\s*[^Z]' "/proc/$app/status" || fail "the program ended after $how"
         ok "$how leaves the window as it was"
     done 9<<'WAYS'
 title-bar-maximize unset_maximized click 401 -15

@@ -5,85 +5,33 @@
 # log of speech. Orca logs each utterance before it hands it to the speech
 # server; where the speech server and a voice are installed, as on a desktop,
 # they speak into a sound server of the scenario's own with a null sink, so
-# no sound device is needed and nothing reaches the user's own session. Every
-# process whose environment points into the work folder, the speech server
-# started by Orca included, is ended afterwards; one that survives fails it.
+# no sound device is needed and nothing reaches the user's own session. The
+# speech server started by Orca is ended with the rest (../desktop/session.sh).
 #   tests/orca/orca-scenario.sh [PROGRAM]    (default: build/ui/rodwise-hd)
-# ORCA_SCENARIO_KEEP=1 keeps the work folder, with Orca's full debug log.
+# KEEP_WORK=1 keeps the work folder, with Orca's full debug log.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$here/../.."
 program="$(realpath "${1:-$root/build/ui/rodwise-hd}")"
 "$root/scripts/ensure-packages" orca xvfb x11-xkb-utils xdotool at-spi2-core dbus python3-pyatspi procps \
     pulseaudio
-. "$here/end-processes.sh"
 
 # Orca refuses to start while another Orca runs for the same user.
-if pgrep -u "$(id -u)" -x orca >/dev/null; then
-    echo "SKIP: Orca already runs for this user, and a second one will not start"
-    exit 77
-fi
-
-work="$(mktemp -d)"
-xvfb_pid="" bus_pid="" orca_pid="" app_pid=""
-stop() {
-    [ -n "$1" ] || return 0
-    kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 50); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
-cleanup() {
-    stop "$app_pid"
-    stop "$orca_pid"
-    stop "$xvfb_pid"
-    # The session bus leads its own process group, and the accessibility bus
-    # and registry it started for us live in that group.
-    [ -z "$bus_pid" ] || kill -- "-$bus_pid" 2>/dev/null || true
-    # The speech server, its voices and the sound server.
-    end_processes_in "$work" || status=1
-    if [ "${ORCA_SCENARIO_KEEP:-}" = 1 ]; then
-        echo "work folder kept: $work"
-    else
-        rm -rf "$work"
-    fi
-    exit "$status"
-}
-trap 'status=$?; cleanup' EXIT
-trap 'exit 1' INT TERM
+pgrep -u "$(id -u)" -x orca >/dev/null &&
+    { echo "SKIP: Orca already runs for this user, and a second one will not start" && exit 77; }
+# shellcheck source-path=SCRIPTDIR source=../desktop/session.sh
+. "$here/../desktop/session.sh"
 
 # Nothing of the desktop we run in may leak in: its buses, its settings, its
 # language (the checks expect English).
-unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER NO_AT_BRIDGE QT_ACCESSIBILITY LANGUAGE \
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER NO_AT_BRIDGE QT_ACCESSIBILITY LANGUAGE \
     SPEECHD_ADDRESS PULSE_SINK PULSE_SOURCE PULSE_COOKIE
-export LC_ALL=C.UTF-8 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
-    XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache" GDK_BACKEND=x11 QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/orca"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" 2>/dev/null; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-
-dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus.address" 4>"$work/bus.pid"
-bus_pid="$(head -n1 "$work/bus.pid")"
-DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$work/bus.address")"
-export DBUS_SESSION_BUS_ADDRESS
+export LC_ALL=C.UTF-8 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache" GDK_BACKEND=x11
+mkdir -p "$HOME" "$work/orca"
+start_xvfb
+dbus-daemon --session --fork --print-address=3 3>"$work/bus.address"
+export DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$work/bus.address")"
 
 # The sound server, on the session bus above, with no configuration but the
 # null sink and its socket in the runtime folder; its clients may not start
@@ -93,86 +41,60 @@ export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native" PULSE_CLIENTCONFIG="$wo
 pulseaudio --daemonize=no -n --use-pid-file=no --exit-idle-time=-1 --load=module-null-sink \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$XDG_RUNTIME_DIR/pulse/native" \
     >"$work/pulseaudio.log" 2>&1 &
-wait_for 10 test -S "$XDG_RUNTIME_DIR/pulse/native" || {
-    cat "$work/pulseaudio.log" >&2
-    echo "FAIL: the sound server did not start" >&2
-    exit 1
-}
+wait_for 10 test -S "$XDG_RUNTIME_DIR/pulse/native" || fail "the sound server did not start"
 
 # Orca's log of speech and its idle count come from orca-customizations.py.
 speech="$work/speech.log"
 export ORCA_SCENARIO_WORK="$work"
 cp "$here/orca-customizations.py" "$work/orca/"
-debug=()
-[ "${ORCA_SCENARIO_KEEP:-}" = 1 ] && debug=(--debug-file "$work/orca-debug.log")
 # Braille and sound would only retry devices that are not there, and slow
-# Orca down: Qt gives it 100 ms to claim each key.
-orca --user-prefs "$work/orca" "${debug[@]}" --disable braille --disable sound >"$work/orca.out" 2>&1 &
-orca_pid=$!
-wait_for 30 grep -q "Screen reader on" "$speech" || {
-    cat "$work/orca.out" >&2
-    echo "FAIL: Orca did not start" >&2
-    exit 1
-}
-
-"$program" 2>"$work/app.log" &
-app_pid=$!
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" || {
-    cat "$work/app.log" >&2
-    echo "FAIL: no window" >&2
-    exit 1
-}
-timeout 10 xdotool windowfocus --sync "$window"
+# Orca down: Qt gives it 100 ms to claim each key. A kept work folder gets
+# Orca's full debug log.
+orca --user-prefs "$work/orca" ${KEEP_WORK:+--debug-file "$work/orca-debug.txt"} --disable braille --disable sound \
+    >"$work/orca.log" 2>&1 &
+wait_for 30 grep -q "Screen reader on" "$speech" || fail "Orca did not start"
+start_program
+timeout 10 xdotool windowfocus --sync "$win"
 
 # What Orca has said: the lines of the speech log, and how many of them the
 # checks have gone past.
 heard=0
 said() { sed -n "$(($1 + 1)),\$p" "$speech" | sed -E "s/^SPEECH OUTPUT: '(.*)'( \{.*\})?\$/\1/"; }
-# Waits until Orca says a line matching the extended regular expression $1
-# after what was heard so far, and goes past it.
+# Whether Orca has said a line matching the extended regular expression $1
+# after what was heard so far; if so, goes past it.
+said_now() { local n; n="$(said "$heard" | grep -n -m1 -E -- "$1" | cut -d: -f1)" && heard=$((heard + n)); }
+# Waits until Orca says a line matching $1.
 hear() {
-    local deadline=$((SECONDS + 10)) n
-    while :; do
-        n="$(said "$heard" | grep -n -m1 -E -- "$1" | cut -d: -f1)" || true
-        [ -n "$n" ] && { heard=$((heard + n)); return 0; }
-        [ $SECONDS -lt $deadline ] || break
-        sleep 0.05
-    done
+    wait_for 10 said_now "$1" && return
     echo "  Orca did not say /$1/; it said:" >&2
     said "$heard" | sed 's/^/    /' >&2
     heard=$(wc -l <"$speech")
     return 1
 }
-press() { xdotool key "$1"; }
 # Qt gives Orca 100 ms to claim a key and then hands it to the calculator
 # anyway. Orca answers at once only with no events left to work through, so
 # a key that Orca must claim waits until Orca has been idle for 250 ms.
-idle_ticks() { cat "$work/idle.count" 2>/dev/null || echo 0; }
-orca_is_idle() { [ "$(idle_ticks)" -ge 5 ]; }
+orca_is_idle() { [ "$(cat "$work/idle.count")" -ge 5 ]; }
 idle_orca() { wait_for 10 orca_is_idle; }
 late_keys() { grep -c "keyEventError" "$work/app.log" || true; }
 # Presses $1 and waits until Orca says a line matching $2.
-step() { press "$1" && hear "$2"; }
+step() { xdotool key "$1" && hear "$2"; }
 # Presses $1 and waits until Orca says the digit $2 alone, as the calculator
 # announces a change of the marked rod.
 type_digit() { step "$1" "^(notification )?$2\.?\$"; }
 
-# The digits of rods 9 to 0 as the accessibility bus gives them.
-rods() { /usr/bin/python3 "$here/rod-values.py" "$app_pid"; }
+# Whether the digits of rods 9 to 0 read $1 over the accessibility bus.
+rods_read() {
+    local board
+    board="$(/usr/bin/python3 "$here/atspi.py" "$app" rods)"
+    [ "$board" = "$1" ] || { echo "  the rods read $board over the accessibility bus, not $1" >&2 && return 1; }
+}
 # Clicks the middle of the object named $1, as the mouse does.
-click_on() { xdotool mousemove $(/usr/bin/python3 "$here/centre-of.py" "$app_pid" "$1") click 1; }
+click_on() { xdotool mousemove $(/usr/bin/python3 "$here/atspi.py" "$app" centre "$1") click 1; }
 
 passed=0 failed=0
 check() {
-    local name=$1
-    shift
-    if "$@"; then
-        echo "ok: $name"
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $name" >&2
-        failed=$((failed + 1))
-    fi
+    if "${@:2}"; then ok "$1" && passed=$((passed + 1)); else echo "FAIL: $1" >&2 && failed=$((failed + 1)); fi
 }
 
 # Orca follows the focus into the window, and there to the marked rod 0.
@@ -214,7 +136,7 @@ two_times_three_pending() {
 where_am_i_is_orcas() {
     two_times_three_pending || return 1
     idle_orca || { echo "  Orca did not become idle" >&2; return 1; }
-    local before=$heard late board
+    local before=$heard late
     late="$(late_keys)"
     step KP_Enter "Rod 0.*spin button|spin button.*Rod 0" || return 1
     # A key the calculator answers: once Orca speaks its answer, every key
@@ -225,12 +147,7 @@ where_am_i_is_orcas() {
         [ "$(late_keys)" = "$late" ] || echo "  (Orca claimed a key after Qt's 100 ms)" >&2
         return 1
     fi
-    board="$(rods)"
-    [ "$board" = "0 0 0 0 0 0 0 0 0 3" ] || {
-        echo "  the rods read $board over the accessibility bus, not 0 0 0 0 0 0 0 0 0 3" >&2
-        return 1
-    }
-    step Right "^Rod 0, .*spin button" && step Return "Result 6"
+    rods_read "0 0 0 0 0 0 0 0 0 3" && step Right "^Rod 0, .*spin button" && step Return "Result 6"
 }
 
 # Orca+H (Insert+H) is Orca's learn mode, not "H-D", and the Escape that
@@ -276,12 +193,7 @@ both_fs_are_heard() {
         step Left "^Rod 1, 0 spin button" && type_digit f F || return 1
     click_on "Rod 5, lower deck, cell 3"
     step Right "^Rod 0, 0 spin button" && type_digit f F || return 1
-    local board
-    board="$(rods)"
-    [ "$board" = "0 0 0 0 3 0 0 0 F F" ] || {
-        echo "  the rods read $board over the accessibility bus, not 0 0 0 0 3 0 0 0 F F" >&2
-        return 1
-    }
+    rods_read "0 0 0 0 3 0 0 0 F F"
 }
 
 # Orca's flat review reads the window as lines; its last line is the result
@@ -305,7 +217,7 @@ if [ $failed -eq 0 ]; then
     check "F, a mouse click, F: both Fs heard" both_fs_are_heard
     check "flat review reaches the result line" flat_review_reaches_the_result_line
 fi
-kill -0 "$app_pid" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }
+kill -0 "$app" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }
 late="$(late_keys)"
 [ "$late" = 0 ] || echo "note: Orca answered $late key(s) too late; Qt passed them on anyway"
 echo "$passed passed, $failed failed"
