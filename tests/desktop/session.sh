@@ -13,11 +13,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 ok() { echo "ok: $*"; }
-fail() {
-    tail -n 20 "$work"/*.log >&2 2>/dev/null || true
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# Fails the test, with the end of every log in the work folder.
+fail() { { tail -n 20 "$work"/*.log || true; } >&2 2>/dev/null && echo "FAIL: $*" >&2 && exit 1; }
 # Waits up to $1 seconds for the command that follows to succeed.
 wait_for() {
     local deadline=$((SECONDS + $1))

@@ -142,11 +142,10 @@ where_am_i_is_orcas() {
     # A key the calculator answers: once Orca speaks its answer, every key
     # before it has reached the calculator, had it not been claimed.
     step Left "^Rod 1, .*spin button" || return 1
-    if said "$before" | head -n $((heard - before)) | grep -q "Result"; then
-        echo "  keypad Enter ran \"=\" as well" >&2
-        [ "$(late_keys)" = "$late" ] || echo "  (Orca claimed a key after Qt's 100 ms)" >&2
+    ! said "$before" | head -n $((heard - before)) | grep -q "Result" || {
+        echo "  keypad Enter ran \"=\" as well$([ "$(late_keys)" = "$late" ] || echo " (Orca claimed a key late)")" >&2
         return 1
-    fi
+    }
     rods_read "0 0 0 0 0 0 0 0 0 3" && step Right "^Rod 0, .*spin button" && step Return "Result 6"
 }
 
@@ -157,10 +156,8 @@ orca_h_is_orcas() {
     idle_orca && step Insert+h "Entering learn mode" &&
         idle_orca && step Escape "Exiting learn mode" &&
         step Return "Result|Refused|H = " || return 1
-    said "$((heard - 1))" | grep -q "Result 6" || {
-        echo "  after Orca+H and Escape, Return did not give 6: $(said "$((heard - 1))")" >&2
-        return 1
-    }
+    said "$((heard - 1))" | grep -q "Result 6" ||
+        { echo "  after Orca+H and Escape, Return said: $(said "$((heard - 1))")" >&2 && return 1; }
 }
 
 # Flat review reads the line of the board as the rods with their digits, rod
@@ -180,10 +177,7 @@ hex_c_is_heard_as_c() {
     local before=$heard
     type_digit c C && step Left "^Rod 1, 0 spin button" &&
         step Right "^Rod 0, C spin button" || return 1
-    if said "$before" | head -n $((heard - before)) | grep -qw 12; then
-        echo "  C was heard as 12" >&2
-        return 1
-    fi
+    ! said "$before" | head -n $((heard - before)) | grep -qw 12 || { echo "  C was heard as 12" >&2 && return 1; }
 }
 
 # F on rod 1, a mouse click on a bead of rod 5, F on rod 0: the second F is
