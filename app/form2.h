@@ -77,6 +77,8 @@ private:
     // Reading the board as the operator keys and "=" read it.
     std::string joinRods() const;
     double readDecimalBoard(std::string& text);
+    // "=" in hexadecimal work.
+    void hexEquals();
     // Copies the digits of a shown result into the rod texts and rod labels.
     void copyResultDigits(int rods);
 

@@ -26,35 +26,7 @@ void Form2::Command3_Click() {
         Command4_Click();
 
     if (num2 == 4 || num2 == 5) {
-        if (digit != 0 && digit1 != 0) {
-            // A second "=" after a hexadecimal result: refused here, and the
-            // empty operands that the clear leaves are refused again below.
-            Command4_Click();
-            controls_.beep();
-        }
-        digit1 += readHexBoard();
-        bool accepted = false;
-        if (num2 == 4) {
-            digit *= digit1;
-            accepted = digit != 0 && digit < resultLimit;
-        } else if (digit1 != 0) {
-            digit = convert::wholePart(digit / digit1);
-            accepted = digit != 0;
-        }
-        if (!accepted) {
-            Command4_Click();
-            controls_.beep();
-            return;
-        }
-        ResetBoard();
-        controls_.resultLine().caption = "H = " + convert::hexText(digit);
-        numstr[3] = convert::numberText(digit);
-        ShowNumber();
-        // Rods 8 and 9 may show digits of a long result but take no part in
-        // hexadecimal work, so their texts and labels stay.
-        copyResultDigits(8);
-        // The rods now show a decimal number: there is nothing to convert.
-        controls_.setKeyEnabled(Key::HexDec, false);
+        hexEquals();
         return;
     }
 
@@ -76,4 +48,38 @@ void Form2::Command3_Click() {
     }
     ShowNumber();
     copyResultDigits(rodCount);
+}
+
+// "=" in hexadecimal work, on rods 0 to 7 in whole numbers: the result goes on
+// the rods in decimal digits and onto the result line in hexadecimal.
+void Form2::hexEquals() {
+    if (digit != 0 && digit1 != 0) {
+        // A second "=" after a hexadecimal result: refused here, and the
+        // empty operands that the clear leaves are refused again below.
+        Command4_Click();
+        controls_.beep();
+    }
+    digit1 += readHexBoard();
+    bool accepted = false;
+    if (num2 == 4) {
+        digit *= digit1;
+        accepted = digit != 0 && digit < resultLimit;
+    } else if (digit1 != 0) {
+        digit = convert::wholePart(digit / digit1);
+        accepted = digit != 0;
+    }
+    if (!accepted) {
+        Command4_Click();
+        controls_.beep();
+        return;
+    }
+    ResetBoard();
+    controls_.resultLine().caption = "H = " + convert::hexText(digit);
+    numstr[3] = convert::numberText(digit);
+    ShowNumber();
+    // Rods 8 and 9 may show digits of a long result but take no part in
+    // hexadecimal work, so their texts and labels stay.
+    copyResultDigits(8);
+    // The rods now show a decimal number: there is nothing to convert.
+    controls_.setKeyEnabled(Key::HexDec, false);
 }
