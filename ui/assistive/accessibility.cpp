@@ -229,9 +229,14 @@ void rodFocused(BoardKeys* board, int rod) {
 }
 
 void rodChanged(BoardKeys* board, int rod, bool sayDigit) {
-    QAccessibleEvent renamed(board, QAccessible::NameChanged);
-    renamed.setChild(rod);
-    QAccessible::updateAccessibility(&renamed);
+    // The rod's description, the board's number, changes with it: told too,
+    // or a screen reader that keeps what it was told (Orca 48) reads the old.
+    for (const QAccessible::Event change :
+         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(board, change);
+        event.setChild(rod);
+        QAccessible::updateAccessibility(&event);
+    }
     // Said on every change, whatever digit was heard last on any rod.
     if (sayDigit && board->hasFocus() && board->rod() == rod)
         speech::say(board->window(), shownDigit(board, rod));
