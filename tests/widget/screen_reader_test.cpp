@@ -4,7 +4,6 @@
 #include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
-
 namespace {
 
 class ScreenReaderTest : public WindowTest {
