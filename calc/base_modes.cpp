@@ -1,4 +1,6 @@
-#include "app/form2.h"
+#include "calc/calculation.h"
+
+#include "calc/result_line.h"
 #include "convert/convert.h"
 
 namespace {
@@ -9,37 +11,33 @@ constexpr double hexTextLimit = 2147483648.0;
 } // namespace
 
 // "Hex": a cleared board in hexadecimal mode, where rods 0 to 7 hold 0 to 15.
-void Form2::Command6_Click() {
-    Command4_Click();
-    controls_.selectOption(7);
-    dot = 0;
-    controls_.resultLine().visible = true;
-    for (int rod = 0; rod < rodCount; ++rod)
-        controls_.setCellEnabled(Deck::Upper, rod, 1, rod <= 7);
+// The radio button over rod 7 shows checked, yet the point stays at 0:
+// hexadecimal work is whole.
+void Calculation::pressHexadecimal() {
+    clear();
+    display_.checkPoint(hexadecimalRodCount - 1);
+    display_.showResultLine(true);
+    mode_ = Mode::Hexadecimal;
+    board_.useHexadecimalDigits(true);
 }
 
-// "H-D": the decimal value of the hexadecimal rods, or the hexadecimal form of
-// the last result (or of the rods) in decimal mode, into the result line.
-void Form2::Command5_Click() {
-    controls_.setKeyEnabled(Key::Equals, false);
-    controls_.resultLine().visible = true;
-    if (hexMode()) {
-        digit = readHexBoard();
-        controls_.resultLine().caption = "D = " + convert::numberText(digit);
+// "H-D": the decimal value of the hexadecimal rods, or in decimal mode the
+// hexadecimal form of the last result (or of the rods), into the result line.
+void Calculation::pressConvert() {
+    display_.setKeyEnabled(Key::Equals, false);
+    display_.showResultLine(true);
+    if (hexadecimal()) {
+        firstOperand_ = hexadecimalBoardValue();
+        display_.setResultLine(std::string(result_line::decimalPrefix) +
+                               convert::numberText(firstOperand_));
         return;
     }
-
-    for (int rod = 0; rod < rodCount; ++rod)
-        controls_.setCellEnabled(Deck::Upper, rod, 1, false);
-    if (convert::numericValue(numstr[3]) == 0) {
+    if (convert::numericValue(lastResultText_) == 0) {
         // No result since the clear: the rods, read as one whole number.
-        numstr[1] = joinRods();
-        digit = convert::leadingValue(numstr[1]);
+        firstOperand_ = convert::leadingValue(boardText());
     }
-    if (digit < hexTextLimit) {
-        controls_.resultLine().caption = "H = " + convert::hexText(digit);
-    } else {
-        Command4_Click();
-        controls_.beep();
-    }
+    if (firstOperand_ >= hexTextLimit)
+        return refuse();
+    display_.setResultLine(std::string(result_line::hexadecimalPrefix) +
+                           convert::hexText(firstOperand_));
 }

@@ -1,5 +1,7 @@
 #include "calc/pasted_number.h"
 
+#include "calc/result_line.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -11,13 +13,8 @@ namespace {
 
 using Rods = std::array<int, rodCount>;
 
-// Hexadecimal digits go onto rods 0 to 7 only; rods 8 and 9 cannot hold them.
-constexpr std::size_t hexRodCount = 8;
-
-// The prefixes of the result line, which name the base of the number after
-// them; Ctrl+C copies them along with it.
-constexpr std::string_view decimalPrefix = "D = ";
-constexpr std::string_view hexPrefix = "H = ";
+using result_line::decimalPrefix;
+using result_line::hexadecimalPrefix;
 
 // A whole number written in the other base than the mode's is read only up to
 // what the rods can hold: rods 0 to 7 in hexadecimal mode, ten decimal digits
@@ -76,7 +73,7 @@ std::string inBase(std::uint64_t value, bool hex) {
 }
 
 std::optional<Rods> hexRods(std::string_view digits) {
-    if (digits.empty() || digits.size() > hexRodCount)
+    if (digits.empty() || digits.size() > std::size_t(hexadecimalRodCount))
         return std::nullopt;
     Rods rods{};
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -87,86 +84,67 @@ std::optional<Rods> hexRods(std::string_view digits) {
     return rods;
 }
 
-std::optional<Rods> decimalRods(std::string_view number, int dot) {
-    if (dot < 0 || dot >= rodCount)
+std::optional<Rods> decimalRods(std::string_view number, int point) {
+    if (point < 0 || point >= rodCount)
         return std::nullopt;
-    const std::size_t point = number.find('.');
-    std::string_view whole = number.substr(0, point);
+    const std::size_t dot = number.find('.');
+    std::string_view whole = number.substr(0, dot);
     const std::string_view decimals =
-        point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
+        dot == std::string_view::npos ? std::string_view() : number.substr(dot + 1);
     if (whole.empty() && decimals.empty())
         return std::nullopt;
     // Leading zeros need no rod: "007" fits where "7" does.
     whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
-    if (whole.size() > std::size_t(rodCount - dot) || decimals.size() > std::size_t(dot))
+    if (whole.size() > std::size_t(rodCount - point) || decimals.size() > std::size_t(point))
         return std::nullopt;
 
     Rods rods{};
     for (std::size_t i = 0; i < whole.size(); ++i)
-        rods[std::size_t(dot) + i] = digitValue(whole[whole.size() - 1 - i], false);
+        rods[std::size_t(point) + i] = digitValue(whole[whole.size() - 1 - i], false);
     // A second point lands here and is refused as a non-digit.
     for (std::size_t i = 0; i < decimals.size(); ++i)
-        rods[std::size_t(dot) - 1 - i] = digitValue(decimals[i], false);
+        rods[std::size_t(point) - 1 - i] = digitValue(decimals[i], false);
     if (std::any_of(rods.begin(), rods.end(), [](int value) { return value < 0; }))
         return std::nullopt;
     return rods;
 }
 
-// A click with the left button, delivered only to a cell that takes presses.
-void clickBead(Form2& form, int rod, board::BeadPress press) {
-    if (!form.controls().cellEnabled(press.deck, rod, press.index))
-        return;
-    if (press.deck == Deck::Upper)
-        form.UpperDeck_MouseDown(rod, press.index, 1);
-    else
-        form.LowerDeck_MouseDown(rod, press.index, 1);
-}
-
 } // namespace
 
-std::optional<Rods> pastedRods(const Form2& form, std::string_view text) {
+std::optional<Rods> pastedRods(const Calculator& calculator, std::string_view text) {
     if (text.size() > pasteTextLimit)
         return std::nullopt;
     text = trimmed(text);
-    const bool hexMode = form.hexMode();
+    const bool hexMode = calculator.calculation.hexadecimal();
+    const int point = calculator.calculation.point();
     bool hexText = hexMode;
-    if (text.starts_with(decimalPrefix) || text.starts_with(hexPrefix)) {
-        hexText = text.starts_with(hexPrefix);
-        text.remove_prefix((hexText ? hexPrefix : decimalPrefix).size());
+    if (text.starts_with(decimalPrefix) || text.starts_with(hexadecimalPrefix)) {
+        hexText = text.starts_with(hexadecimalPrefix);
+        text.remove_prefix((hexText ? hexadecimalPrefix : decimalPrefix).size());
     }
 
     std::optional<Rods> rods;
     if (hexText == hexMode) {
-        rods = hexMode ? hexRods(text) : decimalRods(text, form.dot);
+        rods = hexMode ? hexRods(text) : decimalRods(text, point);
     } else if (const auto value =
                    wholeValue(text, hexText, hexMode ? hexBoardLimit : decimalBoardLimit)) {
         // The number the text names, in the digits the rods hold now.
         const std::string digits = inBase(*value, hexMode);
-        rods = hexMode ? hexRods(digits) : decimalRods(digits, form.dot);
+        rods = hexMode ? hexRods(digits) : decimalRods(digits, point);
     }
-    if (!rods)
-        return std::nullopt;
-    for (int rod = 0; rod < rodCount; ++rod)
-        if (!board::rodTakes(form.controls(), rod, (*rods)[std::size_t(rod)]))
-            return std::nullopt;
     return rods;
 }
 
-bool paste(Form2& form, std::string_view text, const PressBead& press) {
-    const std::optional<Rods> rods = pastedRods(form, text);
+bool paste(Calculator& calculator, std::string_view text) {
+    const std::optional<Rods> rods = pastedRods(calculator, text);
     if (!rods) {
         // Nothing has been entered yet, so unlike a refused result nothing is cleared.
-        form.controls().beep();
+        calculator.display.beep();
         return false;
     }
-    for (int rod = rodCount - 1; rod >= 0; --rod) {
-        for (const board::BeadPress& bead : board::beadPresses((*rods)[std::size_t(rod)])) {
-            if (press)
-                press(rod, bead);
-            else
-                clickBead(form, rod, bead);
-        }
-    }
+    // Rod 9 first, as a user would write the number down.
+    for (int rod = rodCount - 1; rod >= 0; --rod)
+        calculator.board.setRod(rod, (*rods)[std::size_t(rod)]);
     return true;
 }
 

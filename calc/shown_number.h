@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form2.h"
+#include "calc/calculator.h"
 
 #include <string>
 
@@ -8,12 +8,12 @@ namespace calc {
 
 // The number on the rods as text, read as "*" and "/" read it: in hexadecimal
 // mode the hexadecimal digits of rods 0 to 7, in decimal mode with the point
-// after rod `dot` and leading zeros dropped.
-std::string boardNumber(const Form2& form);
+// after rod `point` and leading zeros dropped.
+std::string boardNumber(const Calculator& calculator);
 
 // The number the calculator shows, as a text that pastes back as the same
 // number: the result line, with the "D = " or "H = " that names its base,
 // while the line is visible and not empty; otherwise the number on the rods.
-std::string shownNumber(const Form2& form);
+std::string shownNumber(const Calculator& calculator);
 
 } // namespace calc

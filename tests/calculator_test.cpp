@@ -1,8 +1,6 @@
-#include "board/rod_entry.h"
 #include "calc/pasted_number.h"
-#include "calc/shown_number.h"
-#include "form_driver.h"
-#include "form_rules.h"
+#include "calculator_driver.h"
+#include "calculator_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +11,15 @@
 
 using namespace driver;
 
-// What a script of user events (the words of form_driver.h) leaves, from
+// What a script of user events (the words of calculator_driver.h) leaves, from
 // start-up: the radio button checked, the bead values (rod 9 first, no leading
 // zeros), the result line ("-" while hidden), the rod labels (rod 9 first, "_"
 // for an empty one, "-" while all are hidden), which of "=" and "H-D" take no
-// click (the rules of form_rules.h check the other keys), and the beeps, each marked
+// click (the rules of calculator_rules.h check the other keys), and the beeps, each marked
 // "c" when the calculator was already cleared as it sounded and "B" when it
 // came before the clear. When a second script is given, both leave everything
 // a user or a caller can observe the same.
-TEST(Form, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
+TEST(Calculator, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
     struct Row {
         std::string script, option, board, line, labels, off, beeps, same{};
     };
@@ -78,8 +76,8 @@ TEST(Form, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
         {"10.00 / 4.00 = H-D", "2", "250", "H = 2", "-", "=", ""},
         // The right button on a lower cell sets 5 + the cell, the middle one acts
         // as the left; the fifth lower bead takes presses while the upper deck holds 10.
-        {"Hex D ^1.1.2 v1.3.4 v0.5.2 ^2.5 v2.5", "7", "5DA", "", "-", "", ""},
-        {"Hex 9A8B7E6D v2.1.2 ^2.0", "7", "9A8B716D", "", "-", "", "", "Hex 9A8B716D"},
+        {"Hex D ^1.2r v1.3m v0.5r ^2.1 v2.5", "7", "5DA", "", "-", "", ""},
+        {"Hex 9A8B7E6D v2.1r ^2.0", "7", "9A8B716D", "", "-", "", "", "Hex 9A8B716D"},
         // The beam zeroes the rods alone; fifth lower beads that took presses still do.
         {"12 * 3 = 70.00 Bar Beam", "2", "0", "-", "0000000036", "", "",
          "12 * 3 = 70.00 Bar 0000000000"},
@@ -87,21 +85,25 @@ TEST(Form, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
     };
     // clang-format on
     for (const Row& row : rows) {
-        Started f, g;
-        const Controls& c = f.controls();
+        Calculator f, g;
+        const Display& d = f.display;
+        const Calculation& calc = f.calculation;
         std::string beeps, labels, off;
-        f.controls().onBeep([&] { beeps += f.hexMode() || f.digit || f.firstnum ? 'B' : 'c'; });
+        f.display.onBeep([&] {
+            beeps +=
+                calc.hexadecimal() || calc.firstOperand() || calc.firstOperandTaken() ? 'B' : 'c';
+        });
         std::istringstream events{row.script};
         for (std::string e; events >> e;)
-            EXPECT_EQ(rodwise_check::step(f, e), "") << row.script;
+            EXPECT_EQ(rules::step(f, e), "") << row.script;
         for (int rod = rodCount - 1; rod >= 0; --rod) {
-            const Label& label = c.rodLabel(rod);
+            const Label& label = d.rodLabel(rod);
             labels += !label.visible ? "-" : label.caption.empty() ? "_" : label.caption;
         }
-        for (const auto& [key, name] : {std::pair{Key::Equals, "="}, {Key::HexDec, "H-D"}})
-            off += c.keyEnabled(key) ? "" : name;
-        const std::string line = c.resultLine().visible ? c.resultLine().caption : "-";
-        EXPECT_EQ(std::tuple(std::to_string(c.selectedOption()), beads(f), line,
+        for (const auto& [key, name] : {std::pair{Key::Equals, "="}, {Key::Convert, "H-D"}})
+            off += d.keyEnabled(key) ? "" : name;
+        const std::string line = d.resultLine().visible ? d.resultLine().caption : "-";
+        EXPECT_EQ(std::tuple(std::to_string(d.checkedPoint()), beads(f), line,
                              labels == std::string(rodCount, '-') ? "-" : labels, off, beeps),
                   std::tie(row.option, row.board, row.line, row.labels, row.off, row.beeps))
             << row.script;
@@ -112,22 +114,10 @@ TEST(Form, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
     }
 }
 
-// A rod takes 0 to 9, and 10 to 15 only on rods 0 to 7 in hexadecimal mode.
-// (The presses that set a value are the paste's, below.)
-TEST(RodEntry, ARodRefusesOnlyWhatItsModeForbids) {
-    Started hex, decimal;
-    enter(hex, "Hex");
-    const Controls &h = hex.controls(), &d = decimal.controls();
-    EXPECT_TRUE(board::rodTakes(h, 7, 15) && board::rodTakes(d, 9, 9));
-    EXPECT_FALSE(board::rodTakes(h, 8, 10) || board::rodTakes(h, 0, 16) ||
-                 board::rodTakes(d, 0, 10));
-}
-
 // Each text pasted onto the board that the script leaves either lays the
 // number written down (the rods, rod 9 first, without leading zeros) and
 // changes nothing beside the rods, or (nullptr) is refused with one beep and
-// changes nothing at all. The presses are the caller's (the window's), both
-// decks of every rod.
+// changes nothing at all.
 TEST(Paste, LaysANumberTheBoardCanHoldAndRefusesAnyOther) {
     const std::string blanks(63, ' ');
     // clang-format off
@@ -161,35 +151,13 @@ TEST(Paste, LaysANumberTheBoardCanHoldAndRefusesAnyOther) {
     // clang-format on
     for (const auto& [script, texts, laid] : rows) {
         for (const std::string& text : texts) {
-            Started f;
+            Calculator f;
             enter(f, script);
             const std::string before = dump(f, !laid);
-            int presses = 0;
-            const auto click = [&](int r, auto b) { ++presses, press(f, b.deck, r, b.index); };
-            EXPECT_EQ(calc::paste(f, text, click), laid != nullptr) << text;
-            EXPECT_EQ(f.controls().beepCount() + presses, laid ? 2 * rodCount : 1) << text;
+            EXPECT_EQ(calc::paste(f, text), laid != nullptr) << text;
+            EXPECT_EQ(f.display.beepCount(), laid ? 0 : 1) << text;
             EXPECT_EQ(dump(f, !laid) + (laid ? beads(f) : ""), before + (laid ? laid : ""))
                 << script << " / " << text;
         }
-    }
-}
-
-// What copy takes from the board the script leaves: the result line's number
-// while it shows one, else the rods as "*" reads them. Where the board can hold
-// it, a paste onto the board set back to zero gives the same board again.
-TEST(Copy, TakesTheNumberShownAndPasteLaysItAgain) {
-    // clang-format off
-    const std::pair<const char*, const char*> rows[] = {
-        {"", "0"}, {"0.05", "0.05"}, {"12.50", "12.50"},
-        {"9876543210", "9876543210"}, {"0.000000001", "0.000000001"}, {"1.27 * 3.00 =", "3.81"},
-        {"Hex 1FF", "1FF"}, {"Hex 7FFFFFFF", "7FFFFFFF"}};
-    // clang-format on
-    for (const auto& [script, copied] : rows) {
-        Started f;
-        enter(f, script);
-        const std::string before = dump(f);
-        EXPECT_EQ(calc::shownNumber(f), copied) << script;
-        f.Frame1_Click();
-        EXPECT_TRUE(!calc::paste(f, copied) || dump(f) == before) << script;
     }
 }

@@ -1,0 +1,76 @@
+#include "calc/calculation.h"
+
+#include "convert/convert.h"
+
+void Calculation::press(Key key) {
+    switch (key) {
+    case Key::Multiply:
+        return pressOperator(Operation::Multiply);
+    case Key::Divide:
+        return pressOperator(Operation::Divide);
+    case Key::Equals:
+        return pressEquals();
+    case Key::Clear:
+        return clear();
+    case Key::Convert:
+        return pressConvert();
+    case Key::Hexadecimal:
+        return pressHexadecimal();
+    case Key::HexPlus:
+    case Key::HexMinus:
+        return; // never enabled
+    }
+}
+
+// Back to the state of start-up, in decimal mode. The pending operation and
+// whether the labels show survive it.
+void Calculation::clear() {
+    board_.reset();
+    board_.useHexadecimalDigits(false);
+    mode_ = Mode::Decimal;
+    for (int rod = 0; rod < rodCount; ++rod)
+        display_.setRodLabel(rod, {});
+    lastResultText_.assign(1, '0');
+    firstOperand_ = 0;
+    secondOperand_ = 0;
+    point_ = 0;
+    firstOperandTaken_ = false;
+    display_.checkPoint(0);
+    display_.setResultLine({});
+    display_.setKeyEnabled(Key::Equals, true);
+    display_.setKeyEnabled(Key::HexPlus, false);
+    display_.setKeyEnabled(Key::HexMinus, false);
+    display_.setKeyEnabled(Key::Convert, true);
+}
+
+void Calculation::choosePoint(int rod) {
+    display_.checkPoint(rod);
+    point_ = rod;
+}
+
+void Calculation::refuse() {
+    clear();
+    display_.beep();
+}
+
+double Calculation::hexadecimalBoardValue() const {
+    double value = 0;
+    for (int rod = 0; rod < hexadecimalRodCount; ++rod)
+        value += board_.value(rod) * convert::pow16(rod);
+    return value;
+}
+
+std::string Calculation::boardText(int pointAfter) const {
+    std::string text;
+    for (int rod = rodCount - 1; rod >= 0; --rod) {
+        text += convert::integerText(board_.value(rod));
+        if (rod == pointAfter)
+            text += '.';
+    }
+    return text;
+}
+
+void Calculation::labelRods(const std::array<int, rodCount>& digits, int rods) {
+    for (int rod = 0; rod < rods; ++rod)
+        display_.setRodLabel(rod, convert::integerText(digits[static_cast<std::size_t>(rod)]));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "board/board.h"
+#include "display/display.h"
+
+#include <cstdint>
+#include <string>
+
+// The calculation: the operands, the pending operation, the mode and the
+// decimal point, and what each key of the key row does with them. It reads
+// the board and writes the board and the display only through their functions.
+//
+// A calculation goes: set the first number on the rods, "*" or "/" takes it
+// and frees the board, set the second number, "=" lays the result onto the
+// rods. A refused input or result clears the calculator and rings the bell.
+class Calculation {
+public:
+    enum class Mode : std::uint8_t { Decimal, Hexadecimal };
+    // The operation "=" will apply. The base is the operation's own: a clear
+    // returns to decimal mode but leaves the pending operation as it was.
+    enum class Operation : std::uint8_t { Multiply, Divide, HexMultiply, HexDivide };
+
+    Calculation(Board& board, Display& display) : board_(board), display_(display) {}
+    Calculation(const Calculation&) = delete;
+    Calculation& operator=(const Calculation&) = delete;
+
+    // A click on a key of the key row.
+    void press(Key key);
+    // "C", and start-up: decimal mode, the board at zero, no operand.
+    void clear();
+    // A click on the beam's radio button over a rod: the point goes to the
+    // right of that rod.
+    void choosePoint(int rod);
+
+    Mode mode() const { return mode_; }
+    bool hexadecimal() const { return mode_ == Mode::Hexadecimal; }
+    // The rod right of which the decimal point stands; 0 for whole numbers.
+    int point() const { return point_; }
+    Operation pendingOperation() const { return pending_; }
+    // The first operand; after "=" the result, which a further operator key
+    // takes as the next first operand.
+    double firstOperand() const { return firstOperand_; }
+    double secondOperand() const { return secondOperand_; }
+    bool firstOperandTaken() const { return firstOperandTaken_; }
+    // The text of the last result laid onto the rods; "0" when there is none.
+    const std::string& lastResultText() const { return lastResultText_; }
+
+    // The hexadecimal number on rods 0 to 7.
+    double hexadecimalBoardValue() const;
+    // The rods' digits from rod 9 down to rod 0, with a "." after rod
+    // `pointAfter` when it is 0 or more.
+    std::string boardText(int pointAfter = -1) const;
+
+private:
+    void pressOperator(Operation operation);
+    void pressHexadecimalOperator(Operation operation);
+    void pressEquals();
+    void pressEqualsInHexadecimal();
+    void pressConvert();
+    void pressHexadecimal();
+    // The one answer to a refused input or result: the clear, then the bell.
+    void refuse();
+    // Writes the digits of a result laid onto the rods into the rod labels.
+    void labelRods(const std::array<int, rodCount>& digits, int rods);
+
+    Board& board_;
+    Display& display_;
+    Mode mode_ = Mode::Decimal;
+    int point_ = 0;
+    Operation pending_ = Operation::Multiply;
+    double firstOperand_ = 0;
+    double secondOperand_ = 0;
+    bool firstOperandTaken_ = false;
+    std::string lastResultText_ = "0";
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "board/board.h"
+#include "display/keys.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+// What the window's controls beside the board show: which keys take a click,
+// the rod labels under the board, the result line, the checked radio button
+// of the beam; and the bell. The calculation writes it; the window draws it.
+
+struct Label {
+    std::string caption;
+    bool visible = true;
+
+    friend bool operator==(const Label&, const Label&) = default;
+};
+
+class Display {
+public:
+    // As the window is laid out: every key enabled, the rod labels hidden, the
+    // result line shown and empty, no radio button checked.
+    Display();
+
+    bool keyEnabled(Key key) const { return keys_[index(key)]; }
+    void setKeyEnabled(Key key, bool on) { keys_[index(key)] = on; }
+
+    const Label& rodLabel(int rod) const { return rodLabels_.at(index(rod)); }
+    void setRodLabel(int rod, std::string caption) {
+        rodLabels_.at(index(rod)).caption = std::move(caption);
+    }
+    void showRodLabels(bool on);
+
+    const Label& resultLine() const { return resultLine_; }
+    void setResultLine(std::string caption) { resultLine_.caption = std::move(caption); }
+    void showResultLine(bool on) { resultLine_.visible = on; }
+
+    // The rod whose radio button is checked, -1 while none is.
+    int checkedPoint() const { return checkedPoint_; }
+    void checkPoint(int rod) { checkedPoint_ = rod; }
+
+    // The calculator's one sign of a refusal. The window installs the real
+    // sound; the count is what the tests read.
+    void beep();
+    void onBeep(std::function<void()> sound) { sound_ = std::move(sound); }
+    int beepCount() const { return beepCount_; }
+
+private:
+    template <typename Index> static std::size_t index(Index i) {
+        return static_cast<std::size_t>(i);
+    }
+
+    std::array<bool, keyCount> keys_{};
+    std::array<Label, rodCount> rodLabels_{};
+    Label resultLine_;
+    int checkedPoint_ = -1;
+    std::function<void()> sound_;
+    int beepCount_ = 0;
+};
