@@ -15,8 +15,8 @@ constexpr double hexTextLimit = 2147483648.0;
 // hexadecimal work is whole.
 void Calculation::pressHexadecimal() {
     clear();
-    display_.checkPoint(hexadecimalRodCount - 1);
-    display_.showResultLine(true);
+    panel_.checkPoint(hexadecimalRodCount - 1);
+    panel_.showResultLine(true);
     mode_ = Mode::Hexadecimal;
     board_.useHexadecimalDigits(true);
 }
@@ -24,11 +24,11 @@ void Calculation::pressHexadecimal() {
 // "H-D": the decimal value of the hexadecimal rods, or in decimal mode the
 // hexadecimal form of the last result (or of the rods), into the result line.
 void Calculation::pressConvert() {
-    display_.setKeyEnabled(Key::Equals, false);
-    display_.showResultLine(true);
+    panel_.setKeyEnabled(Key::Equals, false);
+    panel_.showResultLine(true);
     if (hexadecimal()) {
         firstOperand_ = hexadecimalBoardValue();
-        display_.setResultLine(std::string(result_line::decimalPrefix) +
+        panel_.setResultLine(std::string(result_line::decimalPrefix) +
                                convert::numberText(firstOperand_));
         return;
     }
@@ -38,6 +38,6 @@ void Calculation::pressConvert() {
     }
     if (firstOperand_ >= hexTextLimit)
         return refuse();
-    display_.setResultLine(std::string(result_line::hexadecimalPrefix) +
+    panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
                            convert::hexText(firstOperand_));
 }

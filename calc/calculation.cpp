@@ -29,28 +29,28 @@ void Calculation::clear() {
     board_.useHexadecimalDigits(false);
     mode_ = Mode::Decimal;
     for (int rod = 0; rod < rodCount; ++rod)
-        display_.setRodLabel(rod, {});
+        panel_.setRodLabel(rod, {});
     lastResultText_.assign(1, '0');
     firstOperand_ = 0;
     secondOperand_ = 0;
     point_ = 0;
     firstOperandTaken_ = false;
-    display_.checkPoint(0);
-    display_.setResultLine({});
-    display_.setKeyEnabled(Key::Equals, true);
-    display_.setKeyEnabled(Key::HexPlus, false);
-    display_.setKeyEnabled(Key::HexMinus, false);
-    display_.setKeyEnabled(Key::Convert, true);
+    panel_.checkPoint(0);
+    panel_.setResultLine({});
+    panel_.setKeyEnabled(Key::Equals, true);
+    panel_.setKeyEnabled(Key::HexPlus, false);
+    panel_.setKeyEnabled(Key::HexMinus, false);
+    panel_.setKeyEnabled(Key::Convert, true);
 }
 
 void Calculation::choosePoint(int rod) {
-    display_.checkPoint(rod);
+    panel_.checkPoint(rod);
     point_ = rod;
 }
 
 void Calculation::refuse() {
     clear();
-    display_.beep();
+    panel_.beep();
 }
 
 double Calculation::hexadecimalBoardValue() const {
@@ -72,5 +72,5 @@ std::string Calculation::boardText(int pointAfter) const {
 
 void Calculation::labelRods(const std::array<int, rodCount>& digits, int rods) {
     for (int rod = 0; rod < rods; ++rod)
-        display_.setRodLabel(rod, convert::integerText(digits[static_cast<std::size_t>(rod)]));
+        panel_.setRodLabel(rod, convert::integerText(digits[static_cast<std::size_t>(rod)]));
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "board/board.h"
-#include "display/display.h"
+#include "panel/panel.h"
 
 #include <cstdint>
 #include <string>
 
 // The calculation: the operands, the pending operation, the mode and the
 // decimal point, and what each key of the key row does with them. It reads
-// the board and writes the board and the display only through their functions.
+// the board and writes the board and the panel only through their functions.
 //
 // A calculation goes: set the first number on the rods, "*" or "/" takes it
 // and frees the board, set the second number, "=" lays the result onto the
@@ -20,7 +20,7 @@ public:
     // returns to decimal mode but leaves the pending operation as it was.
     enum class Operation : std::uint8_t { Multiply, Divide, HexMultiply, HexDivide };
 
-    Calculation(Board& board, Display& display) : board_(board), display_(display) {}
+    Calculation(Board& board, Panel& panel) : board_(board), panel_(panel) {}
     Calculation(const Calculation&) = delete;
     Calculation& operator=(const Calculation&) = delete;
 
@@ -64,7 +64,7 @@ private:
     void labelRods(const std::array<int, rodCount>& digits, int rods);
 
     Board& board_;
-    Display& display_;
+    Panel& panel_;
     Mode mode_ = Mode::Decimal;
     int point_ = 0;
     Operation pending_ = Operation::Multiply;

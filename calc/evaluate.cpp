@@ -22,7 +22,7 @@ void Calculation::pressEquals() {
     if (pending_ == Operation::HexMultiply || pending_ == Operation::HexDivide)
         return pressEqualsInHexadecimal();
 
-    display_.showResultLine(false);
+    panel_.showResultLine(false);
     secondOperand_ = convert::leadingValue(boardText(point_));
     const bool division = pending_ == Operation::Divide;
     if (division && secondOperand_ == 0) {
@@ -59,12 +59,12 @@ void Calculation::pressEqualsInHexadecimal() {
     if (!accepted)
         return refuse();
     board_.reset();
-    display_.setResultLine(std::string(result_line::hexadecimalPrefix) +
+    panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
                            convert::hexText(firstOperand_));
     lastResultText_ = convert::numberText(firstOperand_);
     // Rods 8 and 9 may show digits of a long result but take no part in
     // hexadecimal work, so their labels stay.
     labelRods(board_.layNumber(lastResultText_, point_), hexadecimalRodCount);
     // The rods now show a decimal number: there is nothing to convert.
-    display_.setKeyEnabled(Key::Convert, false);
+    panel_.setKeyEnabled(Key::Convert, false);
 }

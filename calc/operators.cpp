@@ -32,7 +32,7 @@ void Calculation::pressHexadecimalOperator(Operation operation) {
     if (board_.value(hexadecimalRodCount - 1) >= 8) {
         // The first operand must stay below 80000000 hexadecimal. This refusal
         // rings before it clears.
-        display_.beep();
+        panel_.beep();
         clear();
         return;
     }
@@ -40,7 +40,7 @@ void Calculation::pressHexadecimalOperator(Operation operation) {
     // from before.
     firstOperand_ = hexadecimalBoardValue();
     board_.reset();
-    display_.setResultLine(std::string(result_line::hexadecimalPrefix) +
+    panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
                            convert::hexText(firstOperand_));
     firstOperandTaken_ = true;
 }

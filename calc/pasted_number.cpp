@@ -139,7 +139,7 @@ bool paste(Calculator& calculator, std::string_view text) {
     const std::optional<Rods> rods = pastedRods(calculator, text);
     if (!rods) {
         // Nothing has been entered yet, so unlike a refused result nothing is cleared.
-        calculator.display.beep();
+        calculator.panel.beep();
         return false;
     }
     // Rod 9 first, as a user would write the number down.

@@ -23,7 +23,7 @@ std::string boardNumber(const Calculator& calculator) {
 }
 
 std::string shownNumber(const Calculator& calculator) {
-    const Label& line = calculator.display.resultLine();
+    const Label& line = calculator.panel.resultLine();
     return line.visible && !line.caption.empty() ? line.caption : boardNumber(calculator);
 }
 

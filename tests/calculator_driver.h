@@ -49,12 +49,12 @@ inline void enter(Calculator& c, const std::string& script) {
         const auto face = std::find(keyCaptions.begin(), keyCaptions.end(), word);
         if (face != keyCaptions.end()) {
             const auto key = Key(face - keyCaptions.begin());
-            if (c.display.keyEnabled(key))
+            if (c.panel.keyEnabled(key))
                 c.calculation.press(key);
         } else if (word == "Beam") {
             c.board.reset();
         } else if (word == "Bar" || word == "Label") {
-            c.display.showRodLabels(word == "Bar");
+            c.panel.showRodLabels(word == "Bar");
         } else if (word[0] == '@') {
             c.calculation.choosePoint(std::stoi(word.substr(1)));
         } else if (!pressBead(c, word)) {
@@ -90,14 +90,14 @@ inline std::string dump(const Calculator& c, bool rods = true, bool pending = tr
         }
         if (rods)
             out << ' ' << c.board.upperValue(rod) << '+' << c.board.lowerValue(rod);
-        const Label& label = c.display.rodLabel(rod);
+        const Label& label = c.panel.rodLabel(rod);
         out << " [" << label.caption << label.visible << "]\n";
     }
     for (int k = 0; k < keyCount; ++k)
-        out << c.display.keyEnabled(Key(k));
+        out << c.panel.keyEnabled(Key(k));
     const Calculation& calc = c.calculation;
-    out << " point " << c.display.checkedPoint() << ' ' << calc.point() << " ["
-        << c.display.resultLine().caption << c.display.resultLine().visible << "] "
+    out << " point " << c.panel.checkedPoint() << ' ' << calc.point() << " ["
+        << c.panel.resultLine().caption << c.panel.resultLine().visible << "] "
         << calc.firstOperand() << ' ' << calc.secondOperand() << ' ' << calc.firstOperandTaken()
         << ' ' << int(calc.mode()) << ' ' << calc.lastResultText();
     if (pending)

@@ -43,12 +43,12 @@ inline bool pressesTaken(const Calculator& c, int rod, bool stale) {
 // Delivers one event, as a toolkit would, and returns the first rule it
 // broke, named before a colon; "" when all hold.
 inline std::string step(Calculator& c, const std::string& event) {
-    const int was = c.display.beepCount();
+    const int was = c.panel.beepCount();
     std::array<bool, rodCount> lowerExtra{};
     for (int rod = 0; rod < rodCount; ++rod)
         lowerExtra[std::size_t(rod)] = c.board.takesPress(Deck::Lower, rod, 5);
     driver::enter(c, event);
-    const int beeps = c.display.beepCount() - was;
+    const int beeps = c.panel.beepCount() - was;
     const bool pressed = event[0] == 'v' || event[0] == '^';
     for (int rod = 0; rod < rodCount; ++rod) {
         std::string seen;
@@ -63,7 +63,7 @@ inline std::string step(Calculator& c, const std::string& event) {
         if (!pressesTaken(c, rod, stale))
             return "enabled: rod " + std::to_string(rod);
     }
-    const Display& d = c.display;
+    const Panel& d = c.panel;
     if (d.keyEnabled(Key::HexPlus) || d.keyEnabled(Key::HexMinus) || !d.keyEnabled(Key::Multiply) ||
         !d.keyEnabled(Key::Divide) || !d.keyEnabled(Key::Clear) || !d.keyEnabled(Key::Hexadecimal))
         return "keys: a key enabled or disabled out of turn";
@@ -72,8 +72,8 @@ inline std::string step(Calculator& c, const std::string& event) {
     if (beeps == 0)
         return {};
     Calculator started;
-    started.display.showResultLine(d.resultLine().visible);
-    started.display.showRodLabels(d.rodLabel(0).visible);
+    started.panel.showResultLine(d.resultLine().visible);
+    started.panel.showRodLabels(d.rodLabel(0).visible);
     const bool cleared = driver::dump(c, true, false) == driver::dump(started, true, false);
     return beeps > 2 || !cleared ? "refusal: not the clear" : "";
 }

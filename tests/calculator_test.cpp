@@ -86,10 +86,10 @@ TEST(Calculator, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
     // clang-format on
     for (const Row& row : rows) {
         Calculator f, g;
-        const Display& d = f.display;
+        const Panel& d = f.panel;
         const Calculation& calc = f.calculation;
         std::string beeps, labels, off;
-        f.display.onBeep([&] {
+        f.panel.onBeep([&] {
             beeps +=
                 calc.hexadecimal() || calc.firstOperand() || calc.firstOperandTaken() ? 'B' : 'c';
         });
@@ -155,7 +155,7 @@ TEST(Paste, LaysANumberTheBoardCanHoldAndRefusesAnyOther) {
             enter(f, script);
             const std::string before = dump(f, !laid);
             EXPECT_EQ(calc::paste(f, text), laid != nullptr) << text;
-            EXPECT_EQ(f.display.beepCount(), laid ? 0 : 1) << text;
+            EXPECT_EQ(f.panel.beepCount(), laid ? 0 : 1) << text;
             EXPECT_EQ(dump(f, !laid) + (laid ? beads(f) : ""), before + (laid ? laid : ""))
                 << script << " / " << text;
         }

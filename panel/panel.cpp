@@ -1,16 +1,16 @@
-#include "display/display.h"
+#include "panel/panel.h"
 
-Display::Display() {
+Panel::Panel() {
     keys_.fill(true);
     showRodLabels(false);
 }
 
-void Display::showRodLabels(bool on) {
+void Panel::showRodLabels(bool on) {
     for (Label& label : rodLabels_)
         label.visible = on;
 }
 
-void Display::beep() {
+void Panel::beep() {
     ++beepCount_;
     if (sound_)
         sound_();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board.h"
-#include "display/keys.h"
+#include "panel/keys.h"
 
 #include <array>
 #include <functional>
@@ -18,11 +18,11 @@ struct Label {
     friend bool operator==(const Label&, const Label&) = default;
 };
 
-class Display {
+class Panel {
 public:
     // As the window is laid out: every key enabled, the rod labels hidden, the
     // result line shown and empty, no radio button checked.
-    Display();
+    Panel();
 
     bool keyEnabled(Key key) const { return keys_[index(key)]; }
     void setKeyEnabled(Key key, bool on) { keys_[index(key)] = on; }
