@@ -3,7 +3,7 @@
 // each side, whose cost "clock overhead" shows); "/setup+handler" times the
 // preparation and the press together, with no clock inside the loop.
 
-#include "app/form2.h"
+#include "calc/calculator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,102 +15,120 @@ namespace {
 
 // Sets the rods to the digits given, most significant first, the last on rod 0;
 // digits above 9 need hexadecimal mode.
-void setDigits(Form2& f, std::initializer_list<int> digits) {
+void setDigits(Calculator& c, std::initializer_list<int> digits) {
     int rod = static_cast<int>(digits.size());
     for (int d : digits) {
         --rod;
         if (d >= 10) {
-            f.UpperDeck_MouseDown(rod, 1, 1);
-            f.LowerDeck_MouseDown(rod, d - 10, 1);
+            c.board.press(rod, {Deck::Upper, upperCellFor(10)});
+            c.board.press(rod, {Deck::Lower, d - 10});
         } else if (d >= 5) {
-            f.LowerDeck_MouseDown(rod, d - 5, 2);
+            c.board.press(rod, {Deck::Lower, d - 5}, MouseButton::Right);
         } else {
-            f.UpperDeck_MouseDown(rod, 0, 1);
-            f.LowerDeck_MouseDown(rod, d, 1);
+            c.board.press(rod, {Deck::Upper, upperCellFor(0)});
+            c.board.press(rod, {Deck::Lower, d});
         }
     }
 }
 
+void press(Calculator& c, Key key) {
+    c.calculation.press(key);
+}
+
 // 1.5 x 2.5 with the point at rod 2, waiting for "=".
-void decimalOperands(Form2& f) {
-    f.Command4_Click();
-    f.userClicksOption(2);
-    setDigits(f, {1, 5, 0});
-    f.Command1_Click(0);
-    setDigits(f, {2, 5, 0});
+void decimalOperands(Calculator& c) {
+    press(c, Key::Clear);
+    c.calculation.choosePoint(2);
+    setDigits(c, {1, 5, 0});
+    press(c, Key::Multiply);
+    setDigits(c, {2, 5, 0});
 }
 
 // FF x 10 in hexadecimal mode, waiting for "=".
-void hexOperands(Form2& f) {
-    f.Command6_Click();
-    setDigits(f, {15, 15});
-    f.Command1_Click(0);
-    setDigits(f, {1, 0});
+void hexOperands(Calculator& c) {
+    press(c, Key::Hexadecimal);
+    setDigits(c, {15, 15});
+    press(c, Key::Multiply);
+    setDigits(c, {1, 0});
 }
 
 struct Case {
     const char* name;
-    void (*setup)(Form2&);
-    void (*handler)(Form2&);
+    void (*setup)(Calculator&);
+    void (*handler)(Calculator&);
 };
 
 const Case cases[] = {
-    {"clock overhead", [](Form2&) {}, [](Form2&) {}},
-    {"bead press, lower deck", [](Form2& f) { f.LowerDeck_MouseDown(3, 0, 1); },
-     [](Form2& f) { f.LowerDeck_MouseDown(3, 4, 1); }},
-    {"bead press, lower deck right button", [](Form2& f) { f.LowerDeck_MouseDown(3, 0, 1); },
-     [](Form2& f) { f.LowerDeck_MouseDown(3, 4, 2); }},
-    {"bead press, upper deck", [](Form2& f) { f.UpperDeck_MouseDown(3, 0, 1); },
-     [](Form2& f) { f.UpperDeck_MouseDown(3, 5, 1); }},
+    {"clock overhead", [](Calculator&) {}, [](Calculator&) {}},
+    {"bead press, lower deck",
+     [](Calculator& c) {
+         c.board.press(3, {Deck::Lower, 0});
+     },
+     [](Calculator& c) {
+         c.board.press(3, {Deck::Lower, 4});
+     }},
+    {"bead press, lower deck right button",
+     [](Calculator& c) {
+         c.board.press(3, {Deck::Lower, 0});
+     },
+     [](Calculator& c) {
+         c.board.press(3, {Deck::Lower, 4}, MouseButton::Right);
+     }},
+    {"bead press, upper deck",
+     [](Calculator& c) {
+         c.board.press(3, {Deck::Upper, 0});
+     },
+     [](Calculator& c) {
+         c.board.press(3, {Deck::Upper, upperCellFor(5)});
+     }},
     {"* decimal, 5 digits on the rods",
-     [](Form2& f) {
-         f.Command4_Click();
-         f.userClicksOption(2);
-         setDigits(f, {1, 2, 3, 4, 5});
+     [](Calculator& c) {
+         press(c, Key::Clear);
+         c.calculation.choosePoint(2);
+         setDigits(c, {1, 2, 3, 4, 5});
      },
-     [](Form2& f) { f.Command1_Click(0); }},
+     [](Calculator& c) { press(c, Key::Multiply); }},
     {"* hexadecimal, 7FFFFFFF on the rods",
-     [](Form2& f) {
-         f.Command6_Click();
-         setDigits(f, {7, 15, 15, 15, 15, 15, 15, 15});
+     [](Calculator& c) {
+         press(c, Key::Hexadecimal);
+         setDigits(c, {7, 15, 15, 15, 15, 15, 15, 15});
      },
-     [](Form2& f) { f.Command1_Click(0); }},
+     [](Calculator& c) { press(c, Key::Multiply); }},
     {"= decimal, 1.5 x 2.5 laid onto the rods", decimalOperands,
-     [](Form2& f) { f.Command3_Click(); }},
+     [](Calculator& c) { press(c, Key::Equals); }},
     {"= hexadecimal, FF x 10 laid onto the rods", hexOperands,
-     [](Form2& f) { f.Command3_Click(); }},
+     [](Calculator& c) { press(c, Key::Equals); }},
     {"C after a result",
-     [](Form2& f) {
-         decimalOperands(f);
-         f.Command3_Click();
+     [](Calculator& c) {
+         decimalOperands(c);
+         press(c, Key::Equals);
      },
-     [](Form2& f) { f.Command4_Click(); }},
+     [](Calculator& c) { press(c, Key::Clear); }},
     {"Hex with digits on the rods",
-     [](Form2& f) {
-         setDigits(f, {9, 8, 7, 6});
+     [](Calculator& c) {
+         setDigits(c, {9, 8, 7, 6});
      },
-     [](Form2& f) { f.Command6_Click(); }},
+     [](Calculator& c) { press(c, Key::Hexadecimal); }},
     {"H-D hexadecimal rods",
-     [](Form2& f) {
-         f.Command6_Click();
-         setDigits(f, {7, 15, 15, 15, 15, 15, 15, 15});
+     [](Calculator& c) {
+         press(c, Key::Hexadecimal);
+         setDigits(c, {7, 15, 15, 15, 15, 15, 15, 15});
      },
-     [](Form2& f) { f.Command5_Click(); }},
+     [](Calculator& c) { press(c, Key::Convert); }},
     {"H-D decimal result",
-     [](Form2& f) {
-         decimalOperands(f);
-         f.Command3_Click();
+     [](Calculator& c) {
+         decimalOperands(c);
+         press(c, Key::Equals);
      },
-     [](Form2& f) { f.Command5_Click(); }},
+     [](Calculator& c) { press(c, Key::Convert); }},
 };
 
 void handlerAlone(benchmark::State& state, const Case& c) {
-    Form2 form;
-    form.Form_Load();
+    Calculator calculator;
     for (auto _ : state) {
-        c.setup(form);
+        c.setup(calculator);
         const auto start = std::chrono::steady_clock::now();
-        c.handler(form);
+        c.handler(calculator);
         benchmark::ClobberMemory();
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
@@ -118,11 +136,10 @@ void handlerAlone(benchmark::State& state, const Case& c) {
 }
 
 void setupAndHandler(benchmark::State& state, const Case& c) {
-    Form2 form;
-    form.Form_Load();
+    Calculator calculator;
     for (auto _ : state) {
-        c.setup(form);
-        c.handler(form);
+        c.setup(calculator);
+        c.handler(calculator);
         benchmark::ClobberMemory();
     }
 }

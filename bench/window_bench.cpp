@@ -36,8 +36,7 @@ protected:
 };
 
 QWidget* cell(Deck deck, int rod, int index) {
-    const std::string_view name =
-        deck == Deck::Upper ? layout::upperDeckName(rod) : layout::lowerDeckName(rod);
+    const std::string_view name = layout::deckName(deck, rod);
     return window->control(QString::fromUtf8(name.data(), qsizetype(name.size())), index);
 }
 
@@ -64,7 +63,7 @@ struct Press {
 
 // Presses the given cells of rod 4 in turn, over and over.
 void run(benchmark::State& state, std::initializer_list<Press> presses) {
-    window->form().Command4_Click(); // "C": a cleared board
+    window->calculator().calculation.press(Key::Clear); // a cleared board
     window->sync();
     repaint();
     std::vector<std::pair<QWidget*, Qt::MouseButton>> targets;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board.h"
-#include "panel/panel.h"
+#include "calc/panel.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "board/board.h"
 #include "calc/calculation.h"
-#include "panel/panel.h"
+#include "calc/panel.h"
 
 // The whole calculator, started: the board, what the other controls show, and
 // the calculation that works on both. The window forwards each user event to

@@ -21,7 +21,7 @@ foreach(ts IN LISTS TS_FILES)
   # The same options as the update_translations target, except that texts gone
   # from the sources are kept, marked "vanished", so that they show up here.
   execute_process(
-    COMMAND ${LUPDATE} -locations none ui app -ts ${WORK_DIR}/${name}
+    COMMAND ${LUPDATE} -locations none ui -ts ${WORK_DIR}/${name}
     WORKING_DIRECTORY ${SOURCE_DIR}
     RESULT_VARIABLE failed
     OUTPUT_VARIABLE output

@@ -15,21 +15,19 @@ TEST_F(Captions, TheFontsFoundAndTheirSizes) {
     const QByteArray setup = qgetenv("RODWISE_FONT_SETUP");
     if (setup.isEmpty())
         GTEST_SKIP() << "the machine's own fonts: any family may be found";
-    const auto family = [this](const char* name) {
-        return QFontInfo(at(name)->font()).family().toStdString();
+    const auto family = [](QWidget* widget) {
+        return QFontInfo(widget->font()).family().toStdString();
     };
-    const auto pixels = [this](const char* name, int index = -1) {
-        return at(name, index)->font().pixelSize();
-    };
+    const auto pixels = [](QWidget* widget) { return widget->font().pixelSize(); };
     const bool chosen = setup == "chosen";
-    EXPECT_EQ(family("Label1"), chosen ? "AR PL SungtiL GB" : "DejaVu Serif");
-    EXPECT_EQ(family("Command6"), chosen ? "WenQuanYi Micro Hei" : "DejaVu Sans");
+    EXPECT_EQ(family(at("title")), chosen ? "AR PL SungtiL GB" : "DejaVu Serif");
+    EXPECT_EQ(family(at(Key::Hexadecimal)), chosen ? "WenQuanYi Micro Hei" : "DejaVu Sans");
     // "Tallwood" in DejaVu Serif takes 73 pixels at 16 and has 64; at 15 it
     // takes 69, at 14 64.
-    EXPECT_EQ(pixels("Label1"), chosen ? 16 : 14);
-    EXPECT_EQ(pixels("Label2"), 16);
-    EXPECT_EQ(pixels("Lab1", 0), 16);
-    EXPECT_EQ(pixels("Command5"), 10); // both draw "Hex" inside a key's 21-pixel face
+    EXPECT_EQ(pixels(at("title")), chosen ? 16 : 14);
+    EXPECT_EQ(pixels(at("resultLine")), 16);
+    EXPECT_EQ(pixels(at("rodLabel", 0)), 16);
+    EXPECT_EQ(pixels(at(Key::Convert)), 10); // both draw "Hex" inside a key's 21-pixel face
 }
 
 } // namespace

@@ -20,8 +20,8 @@ protected:
         QTest::keySequence(window.windowHandle(), keys);
     }
     // The number on the rods, as "*" would take it.
-    std::string board() { return calc::boardNumber(window.form()); }
-    int beeps() { return window.form().controls().beepCount(); }
+    std::string board() { return calc::boardNumber(window.calculator()); }
+    int beeps() { return window.calculator().panel.beepCount(); }
 };
 
 // A pasted number lies on the rods as clicks would lay it, is announced, and
@@ -29,20 +29,21 @@ protected:
 // (a word, megabytes, no text at all) changes nothing and beeps once.
 TEST_F(ClipboardTest, PastedNumbersLieOnTheRodsAsClicksWouldLayThem) {
     Heard heard;
-    click("Option1", 2);
-    paste(" 3.5\n", QKeySequence(Qt::SHIFT | Qt::Key_Insert));
-    EXPECT_EQ(board(), "3.50");
-    EXPECT_EQ(heard.said, QStringList({"Pasted 3.50"}));
+    click("point", 2);
+    paste(" 3.57\n", QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    EXPECT_EQ(board(), "3.57");
+    EXPECT_EQ(heard.said, QStringList({"Pasted 3.57"}));
     const QImage pasted = rods();
-    window.form().Frame1_Click();
+    window.calculator().board.reset();
     window.sync();
     click(lower(2), 3);
-    click(upper(1), 5);
+    click(upper(1), 1);
+    click(lower(0), 2, Qt::RightButton);
     EXPECT_EQ(rods(), pasted);
     type("*");
     paste("3");
     type("\r");
-    EXPECT_EQ(board(), "10.50"); // 3.50 * 3.00
+    EXPECT_EQ(board(), "10.71"); // 3.57 * 3.00
 
     const std::string before = board();
     const int was = beeps();
@@ -98,13 +99,13 @@ TEST_F(ClipboardTest, WhatIsCopiedPastesAsTheSameNumberOrNotAtAll) {
                 continue;
             }
             if (!std::exchange(pointChosen, true))
-                click("Option1", c.point);
+                click("point", c.point);
             type(std::string(word.size() - 1, '<'));
             for (const char digit : word)
                 type(std::string{digit, '>'});
         }
         QTest::keySequence(window.windowHandle(), QKeySequence::Copy);
-        window.form().Frame1_Click();
+        window.calculator().board.reset();
         window.sync();
         const int was = beeps();
         QTest::keySequence(window.windowHandle(), QKeySequence::Paste);

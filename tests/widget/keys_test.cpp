@@ -1,10 +1,18 @@
 // The keyboard as a user meets it: which key presses which key of the key
 // row, and the mark on the board.
 
+#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
+#include "calc/shown_number.h"
+
 #include <QAbstractButton>
+#include <QBackingStore>
 #include <QSignalSpy>
+#include <qpa/qplatformbackingstore.h>
+
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -16,66 +24,89 @@ TEST_F(KeysTest, EachKeyPressesItsKeyAndNoOther) {
     struct Press {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        const char* name; // nullptr: no key
-        int index;
+        std::optional<Key> pressed;
     };
     const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, pad = Qt::KeypadModifier;
     const Press presses[] = {
-        {Qt::Key_Asterisk, none, "Command1", 0},  {Qt::Key_Asterisk, shift, "Command1", 0},
-        {Qt::Key_Asterisk, pad, "Command1", 0},   {Qt::Key_Slash, none, "Command1", 1},
-        {Qt::Key_Slash, pad, "Command1", 1},      {Qt::Key_Equal, none, "Command3", -1},
-        {Qt::Key_Return, none, "Command3", -1},   {Qt::Key_Enter, pad, "Command3", -1},
-        {Qt::Key_C, none, "Command4", -1},        {Qt::Key_C, shift, "Command4", -1},
-        {Qt::Key_Escape, none, "Command4", -1},   {Qt::Key_H, none, "Command5", -1},
-        {Qt::Key_H, shift, "Command5", -1},       {Qt::Key_X, none, "Command6", -1},
-        {Qt::Key_X, shift, "Command6", -1},       {Qt::Key_X, Qt::ControlModifier, nullptr, 0},
-        {Qt::Key_C, Qt::AltModifier, nullptr, 0}, {Qt::Key_H, Qt::MetaModifier, nullptr, 0},
-        {Qt::Key_Plus, none, nullptr, 0},         {Qt::Key_D, none, nullptr, 0},
+        {Qt::Key_Asterisk, none, Key::Multiply},
+        {Qt::Key_Asterisk, shift, Key::Multiply},
+        {Qt::Key_Asterisk, pad, Key::Multiply},
+        {Qt::Key_Slash, none, Key::Divide},
+        {Qt::Key_Slash, pad, Key::Divide},
+        {Qt::Key_Equal, none, Key::Equals},
+        {Qt::Key_Return, none, Key::Equals},
+        {Qt::Key_Enter, pad, Key::Equals},
+        {Qt::Key_C, none, Key::Clear},
+        {Qt::Key_C, shift, Key::Clear},
+        {Qt::Key_Escape, none, Key::Clear},
+        {Qt::Key_H, none, Key::Convert},
+        {Qt::Key_H, shift, Key::Convert},
+        {Qt::Key_X, none, Key::Hexadecimal},
+        {Qt::Key_X, shift, Key::Hexadecimal},
+        {Qt::Key_X, Qt::ControlModifier, {}},
+        {Qt::Key_C, Qt::AltModifier, {}},
+        {Qt::Key_H, Qt::MetaModifier, {}},
+        {Qt::Key_Plus, none, {}},
+        {Qt::Key_D, none, {}},
     };
-    std::vector<std::pair<QAbstractButton*, QSignalSpy*>> spies;
-    for (QAbstractButton* key : window.findChildren<QAbstractButton*>())
-        if (!key->objectName().startsWith(u"Option"))
-            spies.emplace_back(key, new QSignalSpy(key, &QAbstractButton::clicked));
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (int k = 0; k < keyCount; ++k)
+        spies.push_back(std::make_unique<QSignalSpy>(static_cast<QAbstractButton*>(at("key", k)),
+                                                     &QAbstractButton::clicked));
     for (const Press& p : presses) {
         // From the start state, where every key that can be enabled is.
-        window.form().Command4_Click();
+        window.calculator().calculation.clear();
         window.sync();
-        for (auto& [key, spy] : spies)
+        for (auto& spy : spies)
             spy->clear();
         QTest::keyClick(window.windowHandle(), p.key, p.modifiers);
-        for (auto& [key, spy] : spies) {
-            const bool meant = p.name && key == at(p.name, p.index);
-            EXPECT_EQ(spy->count(), meant ? 1 : 0)
-                << QKeySequence(p.key | p.modifiers).toString().toStdString() << " on "
-                << key->objectName().toStdString();
-        }
-    }
-    // A disabled key takes no key press: "H-D" has disabled "=".
-    type("h");
-    for (auto& [key, spy] : spies) {
-        spy->clear();
-        type("=\r\n");
-        EXPECT_EQ(spy->count(), 0) << key->objectName().toStdString();
-        delete spy;
+        for (int k = 0; k < keyCount; ++k)
+            EXPECT_EQ(spies[std::size_t(k)]->count(), p.pressed == Key(k) ? 1 : 0)
+                << QKeySequence(p.key | p.modifiers).toString().toStdString() << " on key " << k;
     }
 }
 
-TEST_F(KeysTest, TheMarkIsRepaintedAsItMoves) {
-    QWidget* board = window.board();
-    type("<");
-    repaint();
-    Spy paints({QEvent::Paint});
-    for (const char* move : {"<", ">", ">"}) {
-        paints.got.clear();
-        type(move);
+// A key press works exactly like a click: on a disabled key it does nothing.
+// After "H-D", "=" is disabled: its keys leave the rods, the line, the bell
+// and the screen reader as they were.
+TEST_F(KeysTest, ADisabledKeyTakesNoKeyPress) {
+    type("x<f>fh");
+    ASSERT_FALSE(at(Key::Equals)->isEnabled());
+    Heard heard;
+    const int beeps = window.calculator().panel.beepCount();
+    type("=\r\n");
+    EXPECT_EQ(calc::boardNumber(window.calculator()), "FF");
+    EXPECT_EQ(window.calculator().panel.resultLine().caption, "D = 255");
+    EXPECT_EQ(window.calculator().panel.beepCount(), beeps);
+    EXPECT_TRUE(heard.said.isEmpty());
+}
+
+// The mark shows from the first typed digit on, moves with Left and Right,
+// and a click takes it away: read where the window keeps what it shows, so
+// that only a repaint the board asked for counts. The top bar is dark grey
+// (0x373737) in its middle row, the mark orange.
+TEST_F(KeysTest, TheMarkShowsWhereTheKeyboardWorks) {
+    const auto onBar = [this](int rod) {
         repaint();
-        EXPECT_EQ(paints.got.count(board), 1u) << move;
-    }
-    EXPECT_EQ(window.board()->rod(), 0);
-    paints.got.clear();
+        const QPoint overRod(329 - 33 * rod, 44);
+        return window.backingStore()->handle()->toImage().pixel(overRod) & 0xFFFFFF;
+    };
+    EXPECT_EQ(onBar(0), 0x373737u);
+    type("5");
+    EXPECT_EQ(onBar(0), 0xFF8000u);
+    type("<");
+    EXPECT_EQ(onBar(1), 0xFF8000u);
+    EXPECT_EQ(onBar(0), 0x373737u);
+    click(lower(4), 2);
+    EXPECT_EQ(onBar(1), 0x373737u);
+    type("6");
+    EXPECT_EQ(onBar(1), 0xFF8000u);
+    type(">");
+    EXPECT_EQ(onBar(0), 0xFF8000u);
+    Spy paints({QEvent::Paint});
     type(">"); // already on rod 0: nothing moves, nothing is drawn
     repaint();
-    EXPECT_EQ(paints.got.count(board), 0u);
+    EXPECT_EQ(paints.got.count(window.board()), 0u);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/platform/bell.h"
 #include "ui/platform/language.h"
 
+#include <QAbstractButton>
 #include <QRawFont>
 #include <QToolTip>
 
@@ -38,27 +39,26 @@ TEST(LanguageChoice, TakesTheFirstLanguageWithATranslation) {
 // Chinese, written out by hand. The names of Return and Enter come from Qt's
 // own translations, which call both 回车 in Simplified Chinese: named once.
 struct KeyTexts {
-    const char16_t* control;
-    int index;
+    Key key;
     std::array<const char16_t*, 6> texts; // name and tooltip: en, zh_CN, zh_TW
 };
 // clang-format off
 const KeyTexts keyTexts[] = {
-    {u"Command1", 0, {u"Multiply", u"Multiply (*)", u"乘", u"乘（*）", u"乘", u"乘（*）"}},
-    {u"Command1", 1, {u"Divide", u"Divide (/)", u"除", u"除（/）", u"除", u"除（/）"}},
-    {u"Command3", -1, {u"Equals", u"Equals (=, Return, Enter)", u"等于", u"等于（=、回车）",
+    {Key::Multiply, {u"Multiply", u"Multiply (*)", u"乘", u"乘（*）", u"乘", u"乘（*）"}},
+    {Key::Divide, {u"Divide", u"Divide (/)", u"除", u"除（/）", u"除", u"除（/）"}},
+    {Key::Equals, {u"Equals", u"Equals (=, Return, Enter)", u"等于", u"等于（=、回车）",
                        u"等於", u"等於（=、Return、Enter）"}},
-    {u"Command4", -1, {u"Clear", u"Clear (C, Esc)", u"清除", u"清除（C、Esc）", u"清除",
+    {Key::Clear, {u"Clear", u"Clear (C, Esc)", u"清除", u"清除（C、Esc）", u"清除",
                        u"清除（C、Esc）"}},
-    {u"Command5", -1, {u"Convert between hexadecimal and decimal",
+    {Key::Convert, {u"Convert between hexadecimal and decimal",
                        u"Convert between hexadecimal and decimal (H)", u"十六进制与十进制互换",
                        u"十六进制与十进制互换（H）", u"十六進位與十進位互換",
                        u"十六進位與十進位互換（H）"}},
-    {u"Command6", -1, {u"Hexadecimal mode", u"Hexadecimal mode (X)", u"十六进制模式",
+    {Key::Hexadecimal, {u"Hexadecimal mode", u"Hexadecimal mode (X)", u"十六进制模式",
                        u"十六进制模式（X）", u"十六進位模式", u"十六進位模式（X）"}},
-    {u"Command1", 2, {u"H.+, not in use", u"H.+, not in use", u"H.+，未使用", u"H.+，未使用",
+    {Key::HexPlus, {u"H.+, not in use", u"H.+, not in use", u"H.+，未使用", u"H.+，未使用",
                       u"H.+，未使用", u"H.+，未使用"}},
-    {u"Command1", 3, {u"H.-, not in use", u"H.-, not in use", u"H.-，未使用", u"H.-，未使用",
+    {Key::HexMinus, {u"H.-, not in use", u"H.-, not in use", u"H.-，未使用", u"H.-，未使用",
                       u"H.-，未使用", u"H.-，未使用"}},
 };
 // clang-format on
@@ -77,7 +77,7 @@ protected:
     }
 
     QAccessibleInterface* accessible(const KeyTexts& key) {
-        QWidget* widget = window.control(QStringView(key.control), key.index);
+        QWidget* widget = window.key(key.key);
         return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
     }
 };
@@ -86,8 +86,7 @@ TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
     // English tooltips keep the desktop's font; Chinese ones get a Hei.
     const QRawFont tooltipFont = QRawFont::fromFont(QToolTip::font());
     for (const KeyTexts& key : keyTexts) {
-        SCOPED_TRACE(QString::fromUtf16(key.control).toStdString() + " " +
-                     std::to_string(key.index));
+        SCOPED_TRACE(std::to_string(int(key.key)));
         QAccessibleInterface* read = accessible(key);
         ASSERT_NE(read, nullptr);
         EXPECT_EQ(read->role(), QAccessible::Button);

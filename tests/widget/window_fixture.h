@@ -50,8 +50,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    QString lower(int rod) { return QString::fromUtf8(layout::lowerDeckName(rod).data()); }
-    QString upper(int rod) { return QString::fromUtf8(layout::upperDeckName(rod).data()); }
+    QString lower(int rod) { return QStringLiteral("lowerDeck%1").arg(rod); }
+    QString upper(int rod) { return QStringLiteral("upperDeck%1").arg(rod); }
     QWidget* at(const QString& name, int index = -1) {
         if (QWidget* widget = window.control(name, index))
             return widget;
@@ -61,11 +61,17 @@ protected:
         return QRect(at(name, index)->mapTo(&window, QPoint(0, 0)), at(name, index)->size());
     }
     QPoint centre(const QString& name, int index = -1) { return rectOf(name, index).center(); }
+    QWidget* at(Key key) { return at("key", static_cast<int>(key)); }
+    QRect rectOf(Key key) { return rectOf("key", static_cast<int>(key)); }
+    QPoint centre(Key key) { return rectOf(key).center(); }
     // The rods as the window shows them, without the bars.
-    QImage rods() { return window.grab(rectOf(upper(9), 1).united(rectOf(lower(0), 5))).toImage(); }
+    QImage rods() { return window.grab(rectOf(upper(9), 2).united(rectOf(lower(0), 5))).toImage(); }
 
     void click(const QString& name, int index = -1, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.windowHandle(), button, {}, centre(name, index));
+    }
+    void click(Key key) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, centre(key));
     }
     // Typed characters: "<" and ">" are Left and Right, "\t" Tab and "\b"
     // Backtab, "\r" Return, "\n" the keypad's Enter, "!" Escape.

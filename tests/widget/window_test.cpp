@@ -6,52 +6,58 @@
 
 namespace {
 
-// Each click runs its control's handler: a twin window, its form's handlers
-// run directly, looks the same after each.
-TEST_F(WindowTest, ClicksReachTheirHandlers) {
+// Each click reaches the part of the calculator it belongs to: a twin
+// window, its calculator told directly, looks the same after each.
+TEST_F(WindowTest, ClicksReachTheirOwners) {
     Window twin;
     const Qt::MouseButton left = Qt::LeftButton;
-    const std::tuple<QPoint, Qt::MouseButton, std::function<void(Form2&)>> clicks[] = {
-        {centre(lower(3), 2), left, [](Form2& f) { f.LowerDeck_MouseDown(3, 2, 1); }},
-        {centre(lower(6), 4), Qt::RightButton, [](Form2& f) { f.LowerDeck_MouseDown(6, 4, 2); }},
-        {centre(lower(5), 1), Qt::MiddleButton, [](Form2& f) { f.LowerDeck_MouseDown(5, 1, 4); }},
-        // A radio button's corner is the button's; between two lies the beam.
-        {rectOf("Option1", 4).topLeft(), left, [](Form2& f) { f.userClicksOption(4); }},
-        {rectOf("Option1", 3).topRight() + QPoint(2, 0), left, [](Form2& f) { f.Frame1_Click(); }},
-        {centre(lower(0), 3), left, [](Form2& f) { f.LowerDeck_MouseDown(0, 3, 1); }},
-        {centre("Command1", 0), left, [](Form2& f) { f.Command1_Click(0); }},
-        {centre(upper(1), 0), left, [](Form2& f) { f.UpperDeck_MouseDown(1, 0, 1); }},
-        {centre("Command3"), left, [](Form2& f) { f.Command3_Click(); }},
-        {centre("Command1", 1), left, [](Form2& f) { f.Command1_Click(1); }},
-        {centre(lower(2), 1), left, [](Form2& f) { f.LowerDeck_MouseDown(2, 1, 1); }},
-        {centre("Picture22", 0), Qt::RightButton, [](Form2&) {}}, // a press, not a click
-        {centre("Picture22", 0), left, [](Form2& f) { f.Picture22_Click(0); }},
-        {centre("Lab1", 4), left, [](Form2& f) { f.Lab1_Click(4); }},
-        {centre("Command4"), left, [](Form2& f) { f.Command4_Click(); }},
-        {centre("Command5"), left, [](Form2& f) { f.Command5_Click(); }},
-        {centre("Command6"), left, [](Form2& f) { f.Command6_Click(); }},
+    using Event = std::function<void(Calculator&)>;
+    const auto bead = [](int rod, Deck deck, int cell, MouseButton button = MouseButton::Left) {
+        return [=](Calculator& c) { c.board.press(rod, {deck, cell}, button); };
     };
-    for (const auto& [where, button, handler] : clicks) {
+    const auto key = [](Key k) { return [k](Calculator& c) { c.calculation.press(k); }; };
+    const std::tuple<QPoint, Qt::MouseButton, Event> clicks[] = {
+        {centre(lower(3), 2), left, bead(3, Deck::Lower, 2)},
+        {centre(lower(6), 4), Qt::RightButton, bead(6, Deck::Lower, 4, MouseButton::Right)},
+        {centre(lower(5), 1), Qt::MiddleButton, bead(5, Deck::Lower, 1, MouseButton::Other)},
+        // A radio button's corner is the button's; between two lies the beam.
+        {rectOf("point", 4).topLeft(), left, [](Calculator& c) { c.calculation.choosePoint(4); }},
+        {rectOf("point", 3).topRight() + QPoint(2, 0), left,
+         [](Calculator& c) { c.board.reset(); }},
+        {centre(lower(0), 3), left, bead(0, Deck::Lower, 3)},
+        {centre(Key::Multiply), left, key(Key::Multiply)},
+        {centre(upper(1), 1), left, bead(1, Deck::Upper, 1)},
+        {centre(Key::Equals), left, key(Key::Equals)},
+        {centre(Key::Divide), left, key(Key::Divide)},
+        {centre(lower(2), 1), left, bead(2, Deck::Lower, 1)},
+        {centre("bar", 0), Qt::RightButton, [](Calculator&) {}}, // a press, not a click
+        {centre("bar", 0), left, [](Calculator& c) { c.panel.showRodLabels(true); }},
+        {centre("rodLabel", 4), left, [](Calculator& c) { c.panel.showRodLabels(false); }},
+        {centre(Key::Clear), left, key(Key::Clear)},
+        {centre(Key::Convert), left, key(Key::Convert)},
+        {centre(Key::Hexadecimal), left, key(Key::Hexadecimal)},
+    };
+    for (const auto& [where, button, event] : clicks) {
         QTest::mouseClick(window.windowHandle(), button, {}, where);
-        handler(twin.form());
+        event(twin.calculator());
         twin.sync();
         ASSERT_EQ(shown(&window), shown(&twin)) << &where - &std::get<0>(clicks[0]);
     }
 }
 
 TEST_F(WindowTest, ADisabledCellTakesNoPressAndLooksLikeAnEnabledOne) {
-    click("Command6"); // "Hex" opens the top cells of rods 0 to 7 alone
-    ASSERT_FALSE(at(upper(8), 1)->isEnabled());
+    click(Key::Hexadecimal); // "Hex" opens the top cells of rods 0 to 7 alone
+    ASSERT_FALSE(at(upper(8), 2)->isEnabled());
     for (int rod : {7, 8})
-        EXPECT_EQ(shown(at(upper(rod), 1)), images::cell(Image::ExtraBead)) << rod;
+        EXPECT_EQ(shown(at(upper(rod), 2)), images::cell(Image::ExtraBead)) << rod;
 
     Spy mouse({QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick});
     const QImage before = shown(&window);
     for (auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        click(upper(8), 1, button);
-    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, rectOf(upper(8), 1).center());
+        click(upper(8), 2, button);
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, rectOf(upper(8), 2).center());
     EXPECT_EQ(shown(&window), before);
-    EXPECT_EQ(mouse.got.count(&window) + mouse.got.count(at("Frame1")), 0u);
+    EXPECT_EQ(mouse.got.count(&window) + mouse.got.count(at("beam")), 0u);
 }
 
 TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
@@ -65,20 +71,51 @@ TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
     click(lower(3), 3); // the gap is there already
     repaint();
     EXPECT_TRUE(paints.got.empty());
-    click("Command6"); // "Hex" opens the top cells but changes no picture
+    click(Key::Hexadecimal); // "Hex" opens the top cells but changes no picture
     repaint();
-    EXPECT_EQ(paints.got.count(at(upper(0), 1)), 0u);
+    EXPECT_EQ(paints.got.count(at(upper(0), 2)), 0u);
 }
 
 TEST_F(WindowTest, HighDensityScreensGetTheImagesPixelsDoubled) {
     const QImage plain = shown(&window);
     const QImage twice = shown(&window, 2);
-    for (const QRect& r : {rectOf("Picture22", 1).united(rectOf(upper(0), 0)),
-                           rectOf(lower(9), 0).united(rectOf("Picture22", 0)),
-                           rectOf("Command1", 0).united(rectOf("Command4"))})
+    for (const QRect& r : {rectOf("bar", 1).united(rectOf(upper(0), 0)),
+                           rectOf(lower(9), 0).united(rectOf("bar", 0)),
+                           rectOf(Key::Multiply).united(rectOf(Key::Clear))})
         EXPECT_EQ(
             twice.copy(QRect(r.topLeft() * 2, r.size() * 2)),
             plain.copy(r).scaled(r.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+// The window's colours at chosen points of the start state, in the window's
+// pixels (tests/widget/layout_test.cpp has the places): rod 0's cells, the
+// bars, the beam and the "*" key.
+TEST_F(WindowTest, ThePicturesHaveTheirColours) {
+    const struct {
+        QPoint at;
+        QRgb colour;
+        const char* what;
+    } samples[] = {
+        {{314, 117}, 0x8EB9E3, "the field of a gap (lower cell 0)"},
+        {{328, 125}, 0xA89274, "the bare rod's lit half"},
+        {{329, 125}, 0x8C7658, "the bare rod's shaded half"},
+        {{314, 135}, 0x8FBAE4, "the field of a bead (lower cell 1)"},
+        {{329, 143}, 0xC68C60, "a bead's wood in its middle row"},
+        {{314, 207}, 0x9285B1, "the field of a bead for values above 9 (lower cell 5)"},
+        {{329, 215}, 0xB77C52, "its wood in its middle row"},
+        {{329, 59}, 0xB77C52, "the same bead on the upper deck (cell 2)"},
+        {{17, 38}, 0x7B7B7B, "the top bar's top row"},
+        {{17, 49}, 0x090909, "the top bar's bottom row"},
+        {{17, 224}, 0x090909, "the bottom bar's top row"},
+        {{17, 235}, 0x5B5B5B, "the bottom bar's bottom row"},
+        {{210, 110}, 0x808080, "the beam between two radio buttons"},
+        {{135, 29}, 0x887C90, "the field of the \"*\" key"},
+        {{118, 19}, 0xD8D8D8, "the corner of the \"*\" key"},
+        {{128, 26}, 0x000000, "the middle of the \"*\" symbol"},
+    };
+    const QImage image = shown(&window);
+    for (const auto& s : samples)
+        EXPECT_EQ(image.pixel(s.at) & 0xFFFFFF, s.colour) << s.what;
 }
 
 } // namespace

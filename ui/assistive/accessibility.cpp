@@ -98,7 +98,7 @@ public:
 
     static QString boardReads(const BoardKeys* board) {
         return Accessibility::tr("The board reads %1")
-            .arg(QString::fromStdString(calc::boardNumber(board->form())));
+            .arg(QString::fromStdString(calc::boardNumber(board->calculator())));
     }
 
 private:
@@ -149,26 +149,35 @@ private:
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
-    // The calculator's window is the form, and a window frame to a screen
-    // reader rather than a plain group.
+    // The calculator's window is a window frame to a screen reader rather
+    // than a plain group.
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget && widget->isWindow() && widget->objectName() == u"Form2")
+    if (widget && widget->isWindow() && widget->objectName() == u"calculator")
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (auto* board = dynamic_cast<BoardKeys*>(object))
         return new Board(board);
     // The hidden image sources take no clicks and stay plain widgets.
     auto* picture = dynamic_cast<Picture*>(object);
     if (picture && (picture->onPress || picture->onClick))
-        return new PictureButton(picture, picture->objectName() == u"Frame1" ? QAccessible::Grouping
-                                                                             : QAccessible::Button);
+        return new PictureButton(picture, picture->objectName() == u"beam" ? QAccessible::Grouping
+                                                                           : QAccessible::Button);
     return nullptr;
 }
 
-QString keyName(const key_row::Entry& key) {
-    return key.spokenName
-               ? Accessibility::tr(key.spokenName)
-               : Accessibility::tr("%1, not in use")
-                     .arg(QString::fromUtf8(key.caption.data(), qsizetype(key.caption.size())));
+QString keyName(Key key) {
+    if (const char* spoken = key_row::entryOf(key).spokenName)
+        return Accessibility::tr(spoken);
+    const std::string_view caption = captionOf(key);
+    return Accessibility::tr("%1, not in use")
+        .arg(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+}
+
+// The number a screen reader gives an upper cell in its name. Its users know
+// the cells by these numbers, which are older than the board's counting from
+// the beam: 0 next to the beam, 5 above it, 1 at the top.
+int spokenUpperCell(int cell) {
+    constexpr std::array<int, upperCellCount> spoken{0, 5, 1};
+    return spoken.at(static_cast<std::size_t>(cell));
 }
 
 } // namespace
@@ -186,7 +195,7 @@ void describe(QWidget* widget, const layout::Control& c) {
     switch (c.kind) {
     case Kind::PictureKey:
     case Kind::TextKey:
-        widget->setAccessibleName(keyName(key_row::entryOf(c.key)));
+        widget->setAccessibleName(keyName(c.key));
         break;
     case Kind::Bar:
         widget->setAccessibleName(c.index == 0 ? Accessibility::tr("Bottom bar")
@@ -195,11 +204,12 @@ void describe(QWidget* widget, const layout::Control& c) {
         break;
     case Kind::UpperCell:
     case Kind::LowerCell:
-        widget->setAccessibleName((c.kind == Kind::UpperCell
-                                       ? Accessibility::tr("Rod %1, upper deck, cell %2")
-                                       : Accessibility::tr("Rod %1, lower deck, cell %2"))
-                                      .arg(c.rod)
-                                      .arg(c.index));
+        widget->setAccessibleName(
+            c.kind == Kind::UpperCell
+                ? Accessibility::tr("Rod %1, upper deck, cell %2")
+                      .arg(c.rod)
+                      .arg(spokenUpperCell(c.index))
+                : Accessibility::tr("Rod %1, lower deck, cell %2").arg(c.rod).arg(c.index));
         break;
     case Kind::Beam:
         widget->setAccessibleName(Accessibility::tr("Decimal point"));

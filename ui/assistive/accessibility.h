@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/controls.h"
-
 class BoardKeys;
 class QWidget;
 

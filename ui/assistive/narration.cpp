@@ -1,6 +1,6 @@
 #include "ui/assistive/narration.h"
 
-#include "app/form2.h"
+#include "calc/calculator.h"
 #include "calc/shown_number.h"
 
 #include <QCoreApplication>
@@ -13,13 +13,13 @@ struct Narration {
     Q_DECLARE_TR_FUNCTIONS(Narration)
 };
 
-QString resultLine(const Form2& form) {
-    return QString::fromStdString(form.controls().resultLine().caption);
+QString resultLine(const Calculator& calculator) {
+    return QString::fromStdString(calculator.panel.resultLine().caption);
 }
 
 } // namespace
 
-QString message(const Form2& form, Key key, bool refused) {
+QString message(const Calculator& calculator, Key key, bool refused) {
     if (refused)
         return Narration::tr("Refused. The calculator is cleared.");
     switch (key) {
@@ -31,21 +31,23 @@ QString message(const Form2& form, Key key, bool refused) {
     case Key::Equals:
         // A hexadecimal result is written on the result line; a decimal one
         // lies on the rods alone.
-        if (const Label& line = form.controls().resultLine(); line.visible && !line.caption.empty())
-            return resultLine(form);
-        return Narration::tr("Result %1").arg(QString::fromStdString(calc::boardNumber(form)));
-    case Key::HexDec:
-        return resultLine(form);
+        if (const Label& line = calculator.panel.resultLine();
+            line.visible && !line.caption.empty())
+            return resultLine(calculator);
+        return Narration::tr("Result %1")
+            .arg(QString::fromStdString(calc::boardNumber(calculator)));
+    case Key::Convert:
+        return resultLine(calculator);
     case Key::Clear:
         return Narration::tr("Cleared. Decimal mode.");
-    case Key::Hex:
+    case Key::Hexadecimal:
         return Narration::tr("Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.");
     }
     return {};
 }
 
 bool marksRodZero(Key key, bool refused) {
-    return refused || key == Key::Clear || key == Key::Hex;
+    return refused || key == Key::Clear || key == Key::Hexadecimal;
 }
 
 } // namespace narration

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "app/controls.h"
+#include "calc/keys.h"
 
 #include <QString>
 
-class Form2;
+struct Calculator;
 
 // What a screen reader hears after a key of the key row has done its work.
 namespace narration {
 
-// The message for the state the form is in after the key; refused tells that
+// The message for the state the calculator is in after the key; refused tells that
 // the key was refused (it beeped). Empty when there is nothing to say: after
 // "*" and "/" the board is only cleared for the next number.
-QString message(const Form2& form, Key key, bool refused);
+QString message(const Calculator& calculator, Key key, bool refused);
 
 // Whether the keyboard's mark goes back to rod 0 after the key: after a
 // clear of any kind, as the board starts afresh.

@@ -48,8 +48,8 @@ std::vector<font_fit::Box> labelBoxes(std::string_view name, int index = -1) {
 // A key, as KeyButton draws it, centres its caption a pixel inside its edge,
 // a pixel further down and right while held down (and for the engraving of a
 // disabled caption), and has the face inside its two-pixel bevel for it.
-std::vector<font_fit::Box> keyBoxes(std::string_view name) {
-    const QRect whole = rectOf(name);
+std::vector<font_fit::Box> keyBoxes(Key key) {
+    const QRect whole = rectOf("key", static_cast<int>(key));
     const QRect caption = whole.adjusted(1, 1, -1, -1);
     const QRect face = whole.adjusted(2, 2, -2, -2);
     return {{caption, face}, {caption.translated(1, 1), face}};
@@ -134,7 +134,7 @@ QFont title() {
                                       QFont::Serif,
                                       12,
                                       false,
-                                      labelBoxes("Label1"),
+                                      labelBoxes("title"),
                                       Qt::AlignLeft | Qt::AlignVCenter,
                                       {QStringLiteral("Tallwood")}});
     return font;
@@ -148,7 +148,7 @@ QFont resultLine() {
                 QFont::Serif,
                 12,
                 true,
-                labelBoxes("Label2"),
+                labelBoxes("resultLine"),
                 Qt::AlignLeft | Qt::AlignVCenter,
                 {QStringLiteral("D = 4294967295"), QStringLiteral("H = 7FFFFFFF")}});
     return font;
@@ -157,8 +157,8 @@ QFont resultLine() {
 QFont rodLabel() {
     // Measured in the narrowest label, rod 9's.
     static const QFont font =
-        fitted({heiFamilies(), QFont::SansSerif, 12, true, labelBoxes("Lab1", 9), Qt::AlignCenter,
-                QStringLiteral("0 1 2 3 4 5 6 7 8 9").split(QLatin1Char(' '))});
+        fitted({heiFamilies(), QFont::SansSerif, 12, true, labelBoxes("rodLabel", 9),
+                Qt::AlignCenter, QStringLiteral("0 1 2 3 4 5 6 7 8 9").split(QLatin1Char(' '))});
     return font;
 }
 
@@ -167,7 +167,7 @@ QFont textKey() {
                                       QFont::SansSerif,
                                       7.5,
                                       false,
-                                      keyBoxes("Command5"),
+                                      keyBoxes(Key::Convert),
                                       Qt::AlignCenter,
                                       {QStringLiteral("H-D"), QStringLiteral("Hex"),
                                        QStringLiteral("H.+"), QStringLiteral("H.-")}});

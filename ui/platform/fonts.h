@@ -27,9 +27,9 @@ const QStringList& heiFamilies();
 // where the family found draws a caption wider or taller than its box, at the
 // largest smaller size (or in the next family) that draws every caption whole.
 // Each is measured once, when first asked for.
-QFont title();      // Label1, "Tallwood"
-QFont resultLine(); // Label2, up to "D = 4294967295"
-QFont rodLabel();   // Lab1(k), one digit
+QFont title();      // "Tallwood"
+QFont resultLine(); // up to "D = 4294967295"
+QFont rodLabel();   // one digit
 QFont textKey();    // "H-D", "Hex", "H.+", "H.-"
 
 } // namespace fonts

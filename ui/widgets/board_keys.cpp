@@ -1,9 +1,6 @@
 #include "ui/widgets/board_keys.h"
 
-#include "app/form2.h"
-#include "board/rod_entry.h"
 #include "ui/widgets/layout.h"
-#include "ui/widgets/widgets.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,10 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The context of this file's texts in the translations.
 struct Keyboard {
@@ -27,50 +20,36 @@ const QColor markColour(0xFF, 0x80, 0x00);
 
 } // namespace
 
-BoardKeys::BoardKeys(QWidget* window, Form2& form, ControlLookup control, Listeners listeners)
-    : QWidget(window), form_(form), control_(std::move(control)), listeners_(std::move(listeners)) {
+BoardKeys::BoardKeys(QWidget* window, Calculator& calculator, ControlLookup control,
+                     Listeners listeners)
+    : QWidget(window), calculator_(calculator), control_(std::move(control)),
+      listeners_(std::move(listeners)) {
     setObjectName(QStringLiteral("Board"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(Keyboard::tr("Abacus board"));
-    setGeometry(control_(u"Picture22", 1)->geometry() | control_(u"Picture22", 0)->geometry());
+    setGeometry(control_(u"bar", 1)->geometry() | control_(u"bar", 0)->geometry());
     // The mark stands on the bars alone: masked to them, this widget takes no
     // part in the repaint of a cell between them.
-    setMask(QRegion(control_(u"Picture22", 1)->geometry().translated(-pos())) +
-            QRegion(control_(u"Picture22", 0)->geometry().translated(-pos())));
+    setMask(QRegion(barIn(1)) + QRegion(barIn(0)));
     qApp->installEventFilter(this);
     for (int r = 0; r < rodCount; ++r)
         told_[std::size_t(r)] = valueOf(r);
 }
 
-int BoardKeys::valueOf(int rod) const {
-    return form_.upvalAt(rod) + form_.lowvalAt(rod);
+// A bar, 0 the bottom one and 1 the top one, in this widget's coordinates.
+QRect BoardKeys::barIn(int bar) const {
+    return control_(u"bar", bar)->geometry().translated(-pos());
 }
 
 QRect BoardKeys::columnOf(int rod) const {
-    const QRect cell = control_(qs(layout::lowerDeckName(rod)), 0)->geometry();
+    const std::string_view name = layout::deckName(Deck::Lower, rod);
+    const QRect cell =
+        control_(QString::fromUtf8(name.data(), qsizetype(name.size())), 0)->geometry();
     return {cell.left() - x(), 0, cell.width(), height()};
 }
 
-bool BoardKeys::setRod(int rod, int value) {
-    if (!board::rodTakes(form_.controls(), rod, value))
-        return false;
-    asOneChange([&] {
-        for (const board::BeadPress& press : board::beadPresses(value))
-            pressBead(rod, press);
-    });
-    return true;
-}
-
-void BoardKeys::pressBead(int rod, board::BeadPress press) {
-    const auto name =
-        press.deck == Deck::Upper ? layout::upperDeckName(rod) : layout::lowerDeckName(rod);
-    static_cast<Picture*>(control_(qs(name), press.index))->click();
-}
-
 void BoardKeys::tell(bool sayMarkedDigit) {
-    if (quiet_ > 0)
-        return;
     for (int r = 0; r < rodCount; ++r) {
         const int now = valueOf(r);
         if (now == told_[std::size_t(r)])
@@ -82,7 +61,8 @@ void BoardKeys::tell(bool sayMarkedDigit) {
 
 bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
     // Only a real press of a mouse button in this window hides the mark; the
-    // presses that a digit sends to the cells do not.
+    // press that a screen reader's action sends to a cell, on behalf of a
+    // user at the keyboard, does not.
     if (keyboardInUse_ && event->type() == QEvent::MouseButtonPress && event->spontaneous()) {
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == window())
@@ -108,7 +88,9 @@ void BoardKeys::keyPressEvent(QKeyEvent* event) {
     const int value = digitOf(*event);
     if (value < 0)
         return QWidget::keyPressEvent(event);
-    setRod(rod_, value);
+    // The board takes the presses a user's clicks would make, or none.
+    if (calculator_.board.setRod(rod_, value))
+        listeners_.rodsSet();
 }
 
 void BoardKeys::focusInEvent(QFocusEvent* event) {
@@ -138,7 +120,7 @@ void BoardKeys::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect column = columnOf(rod_);
     for (const int bar : {1, 0}) {
-        const QRect place = control_(u"Picture22", bar)->geometry().translated(-pos());
+        const QRect place = barIn(bar);
         painter.fillRect(column.left() + 6, place.top() + 3, column.width() - 12,
                          place.height() - 6, markColour);
     }
@@ -150,7 +132,7 @@ int BoardKeys::digitOf(const QKeyEvent& event) const {
     const int key = event.key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return key - Qt::Key_0;
-    if (key >= Qt::Key_A && key <= Qt::Key_F && form_.hexMode())
+    if (key >= Qt::Key_A && key <= Qt::Key_F && calculator_.calculation.hexadecimal())
         return key - Qt::Key_A + 10;
     return -1;
 }

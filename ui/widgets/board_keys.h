@@ -1,13 +1,12 @@
 #pragma once
 
-#include "board/rod_entry.h"
+#include "calc/calculator.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
 
-class Form2;
 class QKeyEvent;
 
 // The board's place in the keyboard focus chain. It lies over the board from
@@ -21,48 +20,38 @@ class QKeyEvent;
 //
 // A screen reader meets the board as ten rods named with their digits, the
 // marked one focused (see ui/assistive/accessibility.h); the board tells of
-// the mark and of changed digits through the two listeners it is given.
+// the mark and of changed digits through the listeners it is given.
 class BoardKeys : public QWidget {
 public:
-    // The widget of a control by name and element index, -1 for none.
+    // The widget of a control by name and index, -1 for none.
     using ControlLookup = std::function<QWidget*(QStringView name, int index)>;
     struct Listeners {
         std::function<void(int rod)> rodFocused;
         // sayDigit: the change is no part of one that its caller announces.
         std::function<void(int rod, bool sayDigit)> rodChanged;
+        // A typed digit changed the rods: the window shows them anew, which
+        // ends in tell().
+        std::function<void()> rodsSet;
     };
 
-    // window holds the cells of form's board, found through control.
-    BoardKeys(QWidget* window, Form2& form, ControlLookup control, Listeners listeners);
+    // window holds the bars of calculator's board, found through control.
+    BoardKeys(QWidget* window, Calculator& calculator, ControlLookup control, Listeners listeners);
 
-    const Form2& form() const { return form_; }
+    const Calculator& calculator() const { return calculator_; }
 
     int rod() const { return rod_; }
     bool markShown() const { return keyboardInUse_ && hasFocus(); }
 
     // What each rod holds and, in this widget's coordinates, where it stands.
-    int valueOf(int rod) const;
+    int valueOf(int rod) const { return calculator_.board.value(rod); }
     QRect columnOf(int rod) const;
-    // Sets a rod with the bead presses a user would make; false when the rod
-    // cannot hold the value now.
-    bool setRod(int rod, int value);
-    // One bead press on a rod, as the mouse makes it.
-    void pressBead(int rod, board::BeadPress press);
-    // Runs a change of the rods (bead presses, a key's handler) as one, told
-    // once when it is done. A change its caller announces as a whole (a
-    // result, a paste) is told without saying the marked rod's new digit.
-    template <typename Change> void asOneChange(Change change, bool announcedByCaller = false) {
-        ++quiet_;
-        change();
-        --quiet_;
-        tell(!announcedByCaller);
-    }
     // The mark back on rod 0, as the board starts afresh after a clear.
     void markRodZero() { moveTo(0); }
 
     // Tells assistive technology which rods changed their digit since it was
-    // last told, and says the marked rod's new digit; the window calls it
-    // after every handler.
+    // last told. With sayMarkedDigit it also says the marked rod's new digit:
+    // the window tells so after a click or a typed digit, and without it
+    // after a key or a paste, which it announces as a whole.
     void tell(bool sayMarkedDigit = true);
 
 protected:
@@ -77,12 +66,12 @@ private:
     int digitOf(const QKeyEvent& event) const;
     void moveTo(int rod);
     void useKeyboard(bool on);
+    QRect barIn(int bar) const;
 
-    Form2& form_;
+    Calculator& calculator_;
     ControlLookup control_;
     Listeners listeners_;
     int rod_ = 0;
     bool keyboardInUse_ = false;
-    int quiet_ = 0;
-    std::array<int, 10> told_{};
+    std::array<int, rodCount> told_{};
 };

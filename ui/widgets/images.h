@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/controls.h"
+#include "board/board.h"
+#include "calc/keys.h"
 
 #include <QImage>
 
@@ -16,7 +17,7 @@ namespace images {
 // only values above 9 use, on its lavender field.
 const QImage& cell(Image image);
 
-// Picture22(index): 0 the bottom bar (440 x 15), 1 the top bar (420 x 15).
+// A bar: 0 the bottom one (440 x 15), 1 the top one (420 x 15).
 const QImage& bar(int index);
 
 // The two pictures of the keys "*", "/", "=" and "C" (Key::Multiply,

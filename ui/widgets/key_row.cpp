@@ -1,7 +1,5 @@
 #include "ui/widgets/key_row.h"
 
-#include "app/form2.h"
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -15,93 +13,55 @@ struct Keyboard {
 
 constexpr Qt::Key none = Qt::Key_unknown;
 
+// Indexed by Key, left to right.
 constexpr std::array<Entry, keyCount> table{{
     {Key::Multiply,
-     "Command1",
-     0,
      1725,
-     "*",
      true,
      QT_TRANSLATE_NOOP("Accessibility", "Multiply"),
-     {Qt::Key_Asterisk, none, none},
-     [](Form2& f) { f.Command1_Click(0); }},
+     {Qt::Key_Asterisk, none, none}},
     {Key::Divide,
-     "Command1",
-     1,
      2164,
-     "/",
      true,
      QT_TRANSLATE_NOOP("Accessibility", "Divide"),
-     {Qt::Key_Slash, none, none},
-     [](Form2& f) { f.Command1_Click(1); }},
+     {Qt::Key_Slash, none, none}},
     {Key::Equals,
-     "Command3",
-     -1,
      2603,
-     "=",
      true,
      QT_TRANSLATE_NOOP("Accessibility", "Equals"),
-     {Qt::Key_Equal, Qt::Key_Return, Qt::Key_Enter},
-     [](Form2& f) { f.Command3_Click(); }},
+     {Qt::Key_Equal, Qt::Key_Return, Qt::Key_Enter}},
     {Key::Clear,
-     "Command4",
-     -1,
      3042,
-     "C",
      true,
      QT_TRANSLATE_NOOP("Accessibility", "Clear"),
-     {Qt::Key_C, Qt::Key_Escape, none},
-     [](Form2& f) { f.Command4_Click(); }},
-    {Key::HexDec,
-     "Command5",
-     -1,
+     {Qt::Key_C, Qt::Key_Escape, none}},
+    {Key::Convert,
      3481,
-     "H-D",
      false,
      QT_TRANSLATE_NOOP("Accessibility", "Convert between hexadecimal and decimal"),
-     {Qt::Key_H, none, none},
-     [](Form2& f) { f.Command5_Click(); }},
-    {Key::Hex,
-     "Command6",
-     -1,
+     {Qt::Key_H, none, none}},
+    {Key::Hexadecimal,
      3920,
-     "Hex",
      false,
      QT_TRANSLATE_NOOP("Accessibility", "Hexadecimal mode"),
-     {Qt::Key_X, none, none},
-     [](Form2& f) { f.Command6_Click(); }},
+     {Qt::Key_X, none, none}},
     // "H.+" and "H.-" stand on the window but are never enabled.
-    {Key::HexPlus,
-     "Command1",
-     2,
-     4359,
-     "H.+",
-     false,
-     nullptr,
-     {none, none, none},
-     [](Form2& f) { f.Command1_Click(2); }},
-    {Key::HexMinus,
-     "Command1",
-     3,
-     4800,
-     "H.-",
-     false,
-     nullptr,
-     {none, none, none},
-     [](Form2& f) { f.Command1_Click(3); }},
+    {Key::HexPlus, 4359, false, nullptr, {none, none, none}},
+    {Key::HexMinus, 4800, false, nullptr, {none, none, none}},
 }};
+
+constexpr bool inKeyOrder() {
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (static_cast<std::size_t>(table[i].key) != i)
+            return false;
+    return true;
+}
+static_assert(inKeyOrder(), "each row of the key row's table stands at its key's place");
 
 } // namespace
 
-const std::array<Entry, keyCount>& entries() {
-    return table;
-}
-
 const Entry& entryOf(Key key) {
-    for (const Entry& e : table)
-        if (e.key == key)
-            return e;
-    return table.front(); // unreachable: every key has its entry
+    return table[static_cast<std::size_t>(key)];
 }
 
 std::optional<Key> keyFor(const QKeyEvent& event) {

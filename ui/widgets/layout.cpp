@@ -1,17 +1,12 @@
 #include "ui/widgets/layout.h"
 
-#include "app/controls.h"
 #include "ui/widgets/key_row.h"
 
 #include <array>
+#include <string>
 
 namespace layout {
 namespace {
-
-constexpr std::array<std::string_view, rodCount> lowerNames{"Pic0", "Pic1", "Pic2", "Pic3", "Pic4",
-                                                            "Pic5", "Pic6", "Pic7", "Pic8", "pic9"};
-constexpr std::array<std::string_view, rodCount> upperNames{
-    "Pic05", "Pic15", "Pic25", "Pic35", "Pic45", "Pic55", "Pic65", "Pic75", "Pic85", "pic95"};
 
 // The board: ten touching columns of 495, rod 0 on the right.
 constexpr int boardLeft = 240;
@@ -23,13 +18,15 @@ constexpr int columnLeft(int rod) {
     return 4695 - columnWidth * rod;
 }
 
-// The rows of the board from the top.
+// The rows of the board from the top. Both decks count their cells from the
+// beam outwards: the upper deck upwards, the lower deck downwards.
 constexpr int topBarTop = 570;
+constexpr int upperDeckBottomCellTop = 1290; // upper cell 0, next to the beam
 constexpr int beamTop = 1560;
 constexpr int lowerDeckTop = 1740; // lower cell 0, next to the beam
 constexpr int bottomBarTop = 3360;
-constexpr int upperCellTop(int index) {
-    return index == 1 ? 750 : index == 5 ? 1020 : 1290;
+constexpr int upperCellTop(int cell) {
+    return upperDeckBottomCellTop - cellHeight * cell;
 }
 
 // The key row.
@@ -53,53 +50,65 @@ constexpr int rodLabelWidth(int rod) {
     return rod >= 8 ? 285 : 330;
 }
 
-// The three hidden image sources right of the board.
+// The three hidden pictures of a cell right of the board.
 constexpr int sourceLeft = 5490;
+
+void addKeys(std::vector<Control>& table) {
+    for (int i = 0; i < keyCount; ++i) {
+        const auto key = static_cast<Key>(i);
+        const key_row::Entry& k = key_row::entryOf(key);
+        Control control{"key",
+                        k.picture ? Kind::PictureKey : Kind::TextKey,
+                        i,
+                        -1,
+                        k.left,
+                        keyTop,
+                        keyWidth,
+                        keyHeight,
+                        captionOf(key)};
+        control.key = key;
+        table.push_back(control);
+    }
+}
+
+void addBoard(std::vector<Control>& table) {
+    auto add = [&table](Control c) { table.push_back(c); };
+    add({"bar", Kind::Bar, 1, -1, boardLeft, topBarTop, boardWidth, barHeight});
+    for (int rod = rodCount - 1; rod >= 0; --rod)
+        for (int cell = upperCellCount - 1; cell >= 0; --cell)
+            add({deckName(Deck::Upper, rod), Kind::UpperCell, cell, rod, columnLeft(rod),
+                 upperCellTop(cell), columnWidth, cellHeight});
+
+    add({"beam", Kind::Beam, -1, -1, boardLeft, beamTop, boardWidth, barHeight});
+    for (int rod = rodCount - 1; rod >= 0; --rod) {
+        Control radio{"point", Kind::Radio, rod,      rod, radioLeftInBeam(rod),
+                      0,       radioSize,   radioSize};
+        radio.parent = "beam";
+        add(radio);
+    }
+
+    for (int rod = rodCount - 1; rod >= 0; --rod)
+        for (int cell = 0; cell < lowerCellCount; ++cell)
+            add({deckName(Deck::Lower, rod), Kind::LowerCell, cell, rod, columnLeft(rod),
+                 lowerDeckTop + cellHeight * cell, columnWidth, cellHeight});
+    add({"bar", Kind::Bar, 0, -1, boardLeft, bottomBarTop, boardWidth, barHeight});
+}
 
 std::vector<Control> build() {
     std::vector<Control> table;
     auto add = [&table](Control c) { table.push_back(c); };
 
-    add({"Label1", Kind::Title, -1, -1, 450, 240, 960, 240, "Tallwood"});
-
-    for (const key_row::Entry& k : key_row::entries()) {
-        Control key{k.name,   k.picture ? Kind::PictureKey : Kind::TextKey,
-                    k.index,  -1,
-                    k.left,   keyTop,
-                    keyWidth, keyHeight,
-                    k.caption};
-        key.key = k.key;
-        add(key);
-    }
-
-    add({"Picture22", Kind::Bar, 1, -1, boardLeft, topBarTop, boardWidth, barHeight});
+    add({"title", Kind::Title, -1, -1, 450, 240, 960, 240, "Tallwood"});
+    addKeys(table);
+    addBoard(table);
     for (int rod = rodCount - 1; rod >= 0; --rod)
-        for (int index : {1, 5, 0})
-            add({upperNames[rod], Kind::UpperCell, index, rod, columnLeft(rod), upperCellTop(index),
-                 columnWidth, cellHeight});
+        add({"rodLabel", Kind::RodLabel, rod, rod, rodLabelLeft(rod), rodLabelTop,
+             rodLabelWidth(rod), rodLabelHeight});
+    add({"resultLine", Kind::ResultLine, -1, -1, 450, 3810, 3900, 255});
 
-    add({"Frame1", Kind::Beam, -1, -1, boardLeft, beamTop, boardWidth, barHeight});
-    for (int rod = rodCount - 1; rod >= 0; --rod) {
-        Control radio{"Option1", Kind::Radio, rod,      rod, radioLeftInBeam(rod),
-                      0,         radioSize,   radioSize};
-        radio.parent = "Frame1";
-        add(radio);
-    }
-
-    for (int rod = rodCount - 1; rod >= 0; --rod)
-        for (int index = 0; index < lowerCellCount; ++index)
-            add({lowerNames[rod], Kind::LowerCell, index, rod, columnLeft(rod),
-                 lowerDeckTop + cellHeight * index, columnWidth, cellHeight});
-    add({"Picture22", Kind::Bar, 0, -1, boardLeft, bottomBarTop, boardWidth, barHeight});
-
-    for (int rod = rodCount - 1; rod >= 0; --rod)
-        add({"Lab1", Kind::RodLabel, rod, rod, rodLabelLeft(rod), rodLabelTop, rodLabelWidth(rod),
-             rodLabelHeight});
-    add({"Label2", Kind::ResultLine, -1, -1, 450, 3810, 3900, 255});
-
-    add({"Pic82", Kind::ImageSource, -1, -1, sourceLeft, 765, columnWidth, cellHeight});
-    add({"Pic81", Kind::ImageSource, -1, -1, sourceLeft, 1080, columnWidth, cellHeight});
-    add({"Pic80", Kind::ImageSource, -1, -1, sourceLeft, 1395, columnWidth, cellHeight});
+    add({"extraBeadImage", Kind::ImageSource, -1, -1, sourceLeft, 765, columnWidth, cellHeight});
+    add({"beadImage", Kind::ImageSource, -1, -1, sourceLeft, 1080, columnWidth, cellHeight});
+    add({"gapImage", Kind::ImageSource, -1, -1, sourceLeft, 1395, columnWidth, cellHeight});
     return table;
 }
 
@@ -115,11 +124,16 @@ const std::vector<Control>& controls() {
     return table;
 }
 
-std::string_view lowerDeckName(int rod) {
-    return lowerNames.at(static_cast<std::size_t>(rod));
-}
-std::string_view upperDeckName(int rod) {
-    return upperNames.at(static_cast<std::size_t>(rod));
+std::string_view deckName(Deck deck, int rod) {
+    static const auto names = [] {
+        std::array<std::array<std::string, rodCount>, 2> n;
+        for (int r = 0; r < rodCount; ++r) {
+            n[0][std::size_t(r)] = "upperDeck" + std::to_string(r);
+            n[1][std::size_t(r)] = "lowerDeck" + std::to_string(r);
+        }
+        return n;
+    }();
+    return names.at(deck == Deck::Upper ? 0 : 1).at(static_cast<std::size_t>(rod));
 }
 
 } // namespace layout

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/controls.h"
+#include "board/board.h"
+#include "calc/keys.h"
 
 #include <QRect>
 
@@ -9,28 +10,33 @@
 
 // Where every control of the calculator window stands. Positions and sizes are
 // kept in the window's own units of 1/1440 inch (twips), measured from the
-// top-left corner of the client area, or of the parent control for the radio
-// buttons on the beam; twipsToPixels() is the one conversion to the screen.
+// top-left corner of the client area, or of the beam for its radio buttons;
+// twipsToPixels() is the one conversion to the screen.
+//
+// Each control carries a name, the widget's objectName, and for the controls
+// that come in rows an index: a key's is int(Key), a bar's 0 for the bottom
+// and 1 for the top, a cell's its cell number in its deck, a radio button's
+// and a rod label's their rod.
 namespace layout {
 
 enum class Kind {
-    Title,       // Label1
-    PictureKey,  // a key whose face is a drawn symbol
-    TextKey,     // a key with a caption
-    Bar,         // Picture22(0) bottom, Picture22(1) top
-    UpperCell,   // a cell of an upper deck: Pic05 ... pic95
-    LowerCell,   // a cell of a lower deck: Pic0 ... pic9
-    Beam,        // Frame1
-    Radio,       // Option1(k), inside the beam
-    RodLabel,    // Lab1(k)
-    ResultLine,  // Label2
-    ImageSource, // Pic80, Pic81, Pic82: never shown
+    Title,
+    PictureKey, // a key whose face is a drawn symbol
+    TextKey,    // a key with a caption
+    Bar,
+    UpperCell,
+    LowerCell,
+    Beam,
+    Radio, // a radio button of the decimal point, inside the beam
+    RodLabel,
+    ResultLine,
+    ImageSource, // a hidden picture of a cell: never shown
 };
 
 struct Control {
     std::string_view name;
     Kind kind;
-    int index = -1; // element index in its control array, -1 for a single control
+    int index = -1; // its place in its row of controls, -1 for a single control
     int rod = -1;   // the rod a cell, radio button or rod label belongs to
     int left = 0;
     int top = 0;
@@ -54,9 +60,7 @@ QRect pixelRect(const Control& control);
 // Every control of the window, parents before their children.
 const std::vector<Control>& controls();
 
-// The control arrays of each rod, indexed by rod number (rod 9's start with a
-// small letter).
-std::string_view lowerDeckName(int rod);
-std::string_view upperDeckName(int rod);
+// The name of a rod's deck: "upperDeck3", "lowerDeck0".
+std::string_view deckName(Deck deck, int rod);
 
 } // namespace layout

@@ -75,16 +75,16 @@ QRectF devicePixelCover(const QPainter& painter, const QRectF& r) {
 
 } // namespace
 
-int formButton(Qt::MouseButton button) {
+std::optional<MouseButton> beadButton(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
+        return MouseButton::Left;
     case Qt::RightButton:
-        return 2;
+        return MouseButton::Right;
     case Qt::MiddleButton:
-        return 4;
+        return MouseButton::Other;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -144,9 +144,9 @@ void Picture::click() {
 void Picture::mousePressEvent(QMouseEvent* event) {
     event->accept();
     leftDown_ = event->button() == Qt::LeftButton;
-    const int button = formButton(event->button());
-    if (onPress && button != 0)
-        onPress(button);
+    const std::optional<MouseButton> button = beadButton(event->button());
+    if (onPress && button)
+        onPress(*button);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {

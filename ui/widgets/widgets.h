@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/controls.h"
+#include "board/board.h"
+#include "calc/keys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,13 +9,14 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 // The few kinds of control the calculator window is made of. None needs its
 // own signals: each reports its events through a plain callback.
 
-// The mouse button in the form's code: 1 left, 2 right, 4 middle; 0 for any
-// other button, which the form has no code for.
-int formButton(Qt::MouseButton button);
+// The button of a press on a bead cell; none for the buttons beyond the
+// middle one (back, forward), which press no cell.
+std::optional<MouseButton> beadButton(Qt::MouseButton button);
 
 // A picture control: a bead cell, a bar, an image source or the beam. It shows
 // its image unscaled from its top-left corner over an optional fill, reports a
@@ -35,7 +37,7 @@ public:
     // onPress and onClick run unless the picture is disabled.
     void click();
 
-    std::function<void(int button)> onPress;
+    std::function<void(MouseButton button)> onPress;
     std::function<void()> onClick;
 
 protected:

@@ -34,7 +34,7 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// A label the form hides stays on the window, empty and letting every click
+// A label the calculator hides stays on the window, empty and letting every click
 // through to what lies behind it, which looks and acts the same. Hidden for
 // real, a label that a screen reader once met hidden would stay unread after
 // it is shown again (Orca 43 with Qt 6.4 never learns that it became visible).
@@ -48,7 +48,9 @@ void showLabel(QLabel* widget, const Label& label) {
 
 // The image each hidden image source holds.
 Image sourceImage(std::string_view name) {
-    return name == "Pic82" ? Image::ExtraBead : name == "Pic81" ? Image::Bead : Image::Gap;
+    return name == "extraBeadImage" ? Image::ExtraBead
+           : name == "beadImage"    ? Image::Bead
+                                    : Image::Gap;
 }
 
 } // namespace
@@ -62,7 +64,7 @@ template <typename... Args, typename Handler> auto Window::answer(Handler handle
 
 Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(this)) {
     accessibility::install();
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("calculator"));
     setWindowTitle(QStringLiteral("Rodwise H-D"));
     setFixedSize(layout::twipsToPixels(layout::windowWidth),
                  layout::twipsToPixels(layout::windowHeight));
@@ -70,19 +72,20 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     for (const layout::Control& c : layout::controls())
         addControl(c);
     connect(options_, &QButtonGroup::idClicked, this,
-            answer<int>([this](int index) { form_.userClicksOption(index); }));
+            answer<int>([this](int rod) { calculator_.calculation.choosePoint(rod); }));
     syncs_.push_back([this] { syncOption(); });
     addBoard();
-    for (const key_row::Entry& entry : key_row::entries())
-        key(entry.key)->setToolTip(key_row::tooltip(entry.key, key(entry.key)->accessibleName()));
+    for (int i = 0; i < keyCount; ++i) {
+        QAbstractButton* button = key(static_cast<Key>(i));
+        button->setToolTip(key_row::tooltip(static_cast<Key>(i), button->accessibleName()));
+    }
     // Digits go to the board from the start, and a click on a key or a radio
     // button leaves the focus there: those take it from Tab only.
     board_->setFocus();
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->setFocusPolicy(Qt::TabFocus);
 
-    form_.controls().onBeep(bell::ring);
-    form_.Form_Load();
+    calculator_.panel.onBeep(bell::ring);
     sync();
 }
 
@@ -122,7 +125,7 @@ void Window::addControl(const layout::Control& c) {
 }
 
 QWidget* Window::addLabel(const layout::Control& c, QWidget* parent) {
-    const Controls& controls = form_.controls();
+    const Panel& panel = calculator_.panel;
     if (c.kind == layout::Kind::Title) {
         auto* label = new QLabel(qs(c.caption), parent);
         label->setFont(fonts::title());
@@ -133,54 +136,52 @@ QWidget* Window::addLabel(const layout::Control& c, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setFont(fonts::resultLine());
         setColour(label, QPalette::WindowText, purple);
-        syncs_.push_back([label, &controls] { showLabel(label, controls.resultLine()); });
+        syncs_.push_back([label, &panel] { showLabel(label, panel.resultLine()); });
         return label;
     }
     auto* label = new ClickLabel(parent);
     label->setFont(fonts::rodLabel());
     label->setAlignment(Qt::AlignCenter);
     setColour(label, QPalette::WindowText, orange);
-    label->onClick = answer([this, i = c.index] { form_.Lab1_Click(i); });
-    syncs_.push_back([label, &controls, rod = c.rod] { showLabel(label, controls.rodLabel(rod)); });
+    label->onClick = answer([this] { calculator_.panel.showRodLabels(false); });
+    syncs_.push_back([label, &panel, rod = c.rod] { showLabel(label, panel.rodLabel(rod)); });
     return label;
 }
 
 QWidget* Window::addKey(const layout::Control& c, QWidget* parent) {
-    const key_row::Entry& entry = key_row::entryOf(c.key);
-    auto* key = new KeyButton(entry.key, entry.picture, parent);
+    auto* key = new KeyButton(c.key, key_row::entryOf(c.key).picture, parent);
     key->setText(qs(c.caption));
-    if (!entry.picture)
+    if (!key_row::entryOf(c.key).picture)
         key->setFont(fonts::textKey());
-    connect(key, &QPushButton::clicked, this, [this, &entry] {
-        const int beeps = form_.controls().beepCount();
-        // What a key does is announced after it, not rod by rod.
-        board_->asOneChange([this, &entry] { entry.click(form_); }, true);
-        sync();
-        afterKey(entry.key, form_.controls().beepCount() != beeps);
-    });
-    const Controls& controls = form_.controls();
-    syncs_.push_back([key, &controls, k = entry.key] {
-        if (key->isEnabled() != controls.keyEnabled(k))
-            key->setEnabled(controls.keyEnabled(k));
+    connect(key, &QPushButton::clicked, this, [this, k = c.key] { pressKey(k); });
+    const Panel& panel = calculator_.panel;
+    syncs_.push_back([key, &panel, k = c.key] {
+        if (key->isEnabled() != panel.keyEnabled(k))
+            key->setEnabled(panel.keyEnabled(k));
     });
     return key;
 }
 
+void Window::pressKey(Key key) {
+    const int beeps = calculator_.panel.beepCount();
+    calculator_.calculation.press(key);
+    // What a key does is announced after it, not rod by rod.
+    sync(false);
+    afterKey(key, calculator_.panel.beepCount() != beeps);
+}
+
 QWidget* Window::addCell(const layout::Control& c, QWidget* parent) {
     auto* cell = new Picture(parent);
-    const Deck deck = c.kind == layout::Kind::UpperCell ? Deck::Upper : Deck::Lower;
-    cell->onPress = answer<int>([this, deck, rod = c.rod, i = c.index](int button) {
-        if (deck == Deck::Upper)
-            form_.UpperDeck_MouseDown(rod, i, button);
-        else
-            form_.LowerDeck_MouseDown(rod, i, button);
+    const BeadPress place{c.kind == layout::Kind::UpperCell ? Deck::Upper : Deck::Lower, c.index};
+    cell->onPress = answer<MouseButton>([this, place, rod = c.rod](MouseButton button) {
+        calculator_.board.press(rod, place, button);
     });
-    const Controls& controls = form_.controls();
-    syncs_.push_back([cell, &controls, deck, rod = c.rod, i = c.index]() {
-        const Cell& state = controls.cell(deck, rod, i);
-        cell->setImage(&images::cell(state.image));
-        if (cell->isEnabled() != state.enabled)
-            cell->setEnabled(state.enabled);
+    const Board& board = calculator_.board;
+    syncs_.push_back([cell, &board, place, rod = c.rod]() {
+        cell->setImage(&images::cell(board.image(place.deck, rod, place.cell)));
+        const bool enabled = board.takesPress(place.deck, rod, place.cell);
+        if (cell->isEnabled() != enabled)
+            cell->setEnabled(enabled);
     });
     return cell;
 }
@@ -190,10 +191,10 @@ QWidget* Window::addPicture(const layout::Control& c, QWidget* parent) {
     auto* picture = new Picture(parent);
     if (c.kind == layout::Kind::Bar) {
         picture->setImage(&images::bar(c.index));
-        picture->onClick = answer([this, i = c.index] { form_.Picture22_Click(i); });
+        picture->onClick = answer([this] { calculator_.panel.showRodLabels(true); });
     } else if (c.kind == layout::Kind::Beam) {
         picture->setFill(beamGrey);
-        picture->onClick = answer([this] { form_.Frame1_Click(); });
+        picture->onClick = answer([this] { calculator_.board.reset(); });
     } else {
         picture->setImage(&images::cell(sourceImage(c.name)));
         picture->hide();
@@ -211,28 +212,26 @@ QWidget* Window::addRadio(QWidget* parent, int index) {
 void Window::addBoard() {
     BoardKeys::Listeners listeners{
         [this](int rod) { accessibility::rodFocused(board_, rod); },
-        [this](int rod, bool sayDigit) { accessibility::rodChanged(board_, rod, sayDigit); }};
+        [this](int rod, bool sayDigit) { accessibility::rodChanged(board_, rod, sayDigit); },
+        [this] { sync(); }};
     board_ = new BoardKeys(
-        this, form_, [this](QStringView name, int index) { return control(name, index); },
+        this, calculator_, [this](QStringView name, int index) { return control(name, index); },
         std::move(listeners));
-    syncs_.push_back([this] { board_->tell(); });
 }
 
 void Window::afterKey(Key key, bool refused) {
     if (narration::marksRodZero(key, refused))
         board_->markRodZero();
-    if (const QString message = narration::message(form_, key, refused); !message.isEmpty())
+    if (const QString message = narration::message(calculator_, key, refused); !message.isEmpty())
         speech::say(this, message,
                     refused ? speech::Politeness::Assertive : speech::Politeness::Polite);
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        clipboard::copy(form_);
+        clipboard::copy(calculator_);
     } else if (event->matches(QKeySequence::Paste)) {
-        const clipboard::Pasted pasted = clipboard::paste(form_, *board_);
-        speech::say(this, pasted.message,
-                    pasted.laid ? speech::Politeness::Polite : speech::Politeness::Assertive);
+        paste();
     } else if (const std::optional<Key> pressed = key_row::keyFor(*event)) {
         // A click, so a disabled key does nothing; click(), not
         // animateClick(): the handler runs before the next key is read, so
@@ -243,18 +242,26 @@ void Window::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-QAbstractButton* Window::key(Key key) const {
-    const key_row::Entry& entry = key_row::entryOf(key);
-    return static_cast<QAbstractButton*>(control(qs(entry.name), entry.index));
+void Window::paste() {
+    const clipboard::Pasted pasted = clipboard::paste(calculator_);
+    // The paste is announced as a whole, not rod by rod.
+    sync(false);
+    speech::say(this, pasted.message,
+                pasted.laid ? speech::Politeness::Polite : speech::Politeness::Assertive);
 }
 
-void Window::sync() {
+QAbstractButton* Window::key(Key key) const {
+    return static_cast<QAbstractButton*>(control(u"key", static_cast<int>(key)));
+}
+
+void Window::sync(bool sayMarkedDigit) {
     for (const auto& syncOne : syncs_)
         syncOne();
+    board_->tell(sayMarkedDigit);
 }
 
 void Window::syncOption() {
-    const int wanted = form_.controls().selectedOption();
+    const int wanted = calculator_.panel.checkedPoint();
     // Tab reaches the group on its checked button, as in any group of radio
     // buttons; the arrows move the check from there.
     for (QAbstractButton* button : options_->buttons()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form2.h"
+#include "calc/calculator.h"
 
 #include <QWidget>
 
@@ -15,28 +15,29 @@ namespace layout {
 struct Control;
 }
 
-// The calculator window. It owns the form, builds every control from the
-// layout table, forwards each user event to the form's handler and then
-// redraws from the form's Controls whatever the handler changed.
+// The calculator window. It owns the calculator, builds every control from
+// the layout table, forwards each user event to the part of the calculator it
+// belongs to, and then redraws whatever that changed.
 //
-// Every widget carries its control's name as objectName ("Pic3", "Command1",
-// "Lab1", ...); the elements of a control array share the name and carry
-// their element index in the dynamic property "index".
+// Every widget carries its control's name as objectName ("key", "bar",
+// "lowerDeck3", ...); the controls of a row share the name and carry their
+// index in the dynamic property "index" (see ui/widgets/layout.h).
 class Window : public QWidget {
 public:
     explicit Window(QWidget* parent = nullptr);
 
-    Form2& form() { return form_; }
-    const Form2& form() const { return form_; }
+    Calculator& calculator() { return calculator_; }
+    const Calculator& calculator() const { return calculator_; }
     // The board's place in the keyboard focus chain.
     BoardKeys* board() const { return board_; }
 
-    // Brings every widget in line with the form's Controls, changing only
-    // what differs; a handler's changes thus reach the screen together.
-    void sync();
+    // Brings every widget in line with the calculator, changing only what
+    // differs, so that the changes of one event reach the screen together;
+    // then tells a screen reader of the changed rods (see BoardKeys::tell).
+    void sync(bool sayMarkedDigit = true);
 
-    // The widget of control `name`, element `index` of a control array, or
-    // with index -1 a control that is no array; nullptr when there is none.
+    // The widget of control `name`, the one at `index` of a row of controls,
+    // or with index -1 a control that is no row; nullptr when there is none.
     QWidget* control(QStringView name, int index = -1) const;
     // The key of the key row that stands for key.
     QAbstractButton* key(Key key) const;
@@ -57,11 +58,13 @@ private:
     // Tells a screen reader what a key of the key row did, and puts the
     // keyboard's mark back on rod 0 after a clear.
     void afterKey(Key key, bool refused);
-    // Runs one of the form's handlers as the answer to a user's event, then
-    // brings the widgets in line with what it changed; Args are the event's.
+    // Runs the answer to a user's event, then brings the widgets in line with
+    // what it changed; Args are the event's.
     template <typename... Args, typename Handler> auto answer(Handler handler);
+    void pressKey(Key key);
+    void paste();
 
-    Form2 form_;
+    Calculator calculator_;
     QButtonGroup* options_;
     BoardKeys* board_ = nullptr;
     std::vector<std::function<void()>> syncs_;

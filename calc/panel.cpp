@@ -1,4 +1,4 @@
-#include "panel/panel.h"
+#include "calc/panel.h"
 
 Panel::Panel() {
     keys_.fill(true);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board.h"
-#include "panel/keys.h"
+#include "calc/keys.h"
 
 #include <array>
 #include <functional>
