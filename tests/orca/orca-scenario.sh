@@ -79,9 +79,14 @@ idle_orca() { wait_for 10 orca_is_idle; }
 late_keys() { grep -c "keyEventError" "$work/app.log" || true; }
 # Presses $1 and waits until Orca says a line matching $2.
 step() { xdotool key "$1" && hear "$2"; }
+# Presses $1 and waits until Orca says the calculator's message $2 (an
+# extended regular expression) alone: plainly, with no role before it, as
+# Orca 48 reads an announcement and Orca 43 a notification in a status bar.
+# Orca may end a message with a full stop.
+say() { step "$1" "^$2\.?\$"; }
 # Presses $1 and waits until Orca says the digit $2 alone, as the calculator
 # announces a change of the marked rod.
-type_digit() { step "$1" "^(notification )?$2\.?\$"; }
+type_digit() { say "$1" "$2"; }
 
 # Whether the digits of rods 9 to 0 read $1 over the accessibility bus.
 rods_read() {
@@ -108,25 +113,28 @@ twelve_times_three() {
     step Left "^Rod 1, 0 spin button" && type_digit 1 1 &&
         step Right "^Rod 0, 0 spin button" && type_digit 2 2 &&
         step asterisk "^(star|\*)" && type_digit 3 3 &&
-        step Return "Result 36"
+        say Return "Result 36"
 }
 
+# Heard once: once Orca is idle, it has not said the refusal again.
 divide_by_zero_is_refused() {
-    step Escape "Cleared\. Decimal mode" && step slash "^(slash|/)" &&
-        step Return "Refused\. The calculator is cleared\."
+    say Escape "Cleared\. Decimal mode" && step slash "^(slash|/)" &&
+        say Return "Refused\. The calculator is cleared\." || return 1
+    local after=$heard
+    idle_orca && ! said "$after" | grep "Refused" >&2
 }
 
 # FF on rods 1 and 0, converted: each F is heard, as F.
 hex_ff_is_255() {
-    step x "Cleared\. Hexadecimal mode" &&
+    say x "Cleared\. Hexadecimal mode: rods 0 to 7 take 0 to F\." &&
         step Left "^Rod 1, 0 spin button" && type_digit f F &&
         step Right "^Rod 0, 0 spin button" && type_digit f F &&
-        step h "D = 255"
+        say h "D = 255"
 }
 
 # A fresh 2 * 3 waiting for "=", with the mark on rod 0.
 two_times_three_pending() {
-    step Escape "Cleared\. Decimal mode" && type_digit 2 2 &&
+    say Escape "Cleared\. Decimal mode" && type_digit 2 2 &&
         step asterisk "^(star|\*)" && type_digit 3 3
 }
 
@@ -146,7 +154,7 @@ where_am_i_is_orcas() {
         echo "  keypad Enter ran \"=\" as well$([ "$(late_keys)" = "$late" ] || echo " (Orca claimed a key late)")" >&2
         return 1
     }
-    rods_read "0 0 0 0 0 0 0 0 0 3" && step Right "^Rod 0, .*spin button" && step Return "Result 6"
+    rods_read "0 0 0 0 0 0 0 0 0 3" && step Right "^Rod 0, .*spin button" && say Return "Result 6"
 }
 
 # Orca+H (Insert+H) is Orca's learn mode, not "H-D", and the Escape that
@@ -163,7 +171,7 @@ orca_h_is_orcas() {
 # Flat review reads the line of the board as the rods with their digits, rod
 # 9 first: here 12 on rods 1 and 0. Leaving the rod leaves flat review.
 flat_review_reads_every_rod() {
-    step Escape "Cleared\. Decimal mode" &&
+    say Escape "Cleared\. Decimal mode" &&
         step Left "^Rod 1, 0 spin button" && type_digit 1 1 &&
         step Right "^Rod 0, 0 spin button" && type_digit 2 2 && idle_orca &&
         step KP_Up "^Rod 9, 0 Rod 8, 0 Rod 7, 0 Rod 6, 0 Rod 5, 0 Rod 4, 0 Rod 3, 0 Rod 2, 0 Rod 1, 1 Rod 0, 2\$" &&
@@ -173,7 +181,7 @@ flat_review_reads_every_rod() {
 # In hexadecimal mode C typed on a rod is heard as C, never as 12, and so is
 # the rod when the mark comes back to it.
 hex_c_is_heard_as_c() {
-    step x "Cleared\. Hexadecimal mode" || return 1
+    say x "Cleared\. Hexadecimal mode: rods 0 to 7 take 0 to F\." || return 1
     local before=$heard
     type_digit c C && step Left "^Rod 1, 0 spin button" &&
         step Right "^Rod 0, C spin button" || return 1
@@ -183,7 +191,7 @@ hex_c_is_heard_as_c() {
 # F on rod 1, a mouse click on a bead of rod 5, F on rod 0: the second F is
 # heard too, though it equals the digit heard last.
 both_fs_are_heard() {
-    step x "Cleared\. Hexadecimal mode" &&
+    say x "Cleared\. Hexadecimal mode: rods 0 to 7 take 0 to F\." &&
         step Left "^Rod 1, 0 spin button" && type_digit f F || return 1
     click_on "Rod 5, lower deck, cell 3"
     step Right "^Rod 0, 0 spin button" && type_digit f F || return 1
@@ -194,9 +202,13 @@ both_fs_are_heard() {
 # line under the board, here "H = 6" after "H-D". Checked last, as flat review
 # stays on until the focus moves.
 flat_review_reaches_the_result_line() {
-    two_times_three_pending && step Return "Result 6" && step h "H = 6" &&
+    two_times_three_pending && say Return "Result 6" && say h "H = 6" &&
         idle_orca && step Insert+KP_Page_Up "^H = 6$"
 }
+
+# Over the whole session: no message was heard after a role ("notification
+# 7"), as Orca 43 reads a notification outside a status bar.
+no_role_before_a_message() { ! grep -i "notification" "$speech" >&2; }
 
 check "Orca follows the focus into the window" enters_the_window
 if [ $failed -eq 0 ]; then
@@ -210,6 +222,7 @@ if [ $failed -eq 0 ]; then
     check "hexadecimal C is heard as C, not 12" hex_c_is_heard_as_c
     check "F, a mouse click, F: both Fs heard" both_fs_are_heard
     check "flat review reaches the result line" flat_review_reaches_the_result_line
+    check "every message is heard without a role before it" no_role_before_a_message
 fi
 kill -0 "$app" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }
 late="$(late_keys)"

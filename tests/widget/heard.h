@@ -18,9 +18,9 @@ inline QString assertive(const QString& message) {
 
 // What assistive technology is told, as Qt's accessibility API tells it: the
 // announcements (with Qt 6.8 an announcement event, "!" before an assertive
-// one; before it a notification that appears, read as its name), the object
-// that takes the focus, and the rods whose name changes with their digit
-// ("Rod 3, 7").
+// one; before it a notification that appears, read as Orca 43 reads it: its
+// name, after its role unless it lies in a status bar), the object that takes
+// the focus, and the rods whose name changes with their digit ("Rod 3, 7").
 class Heard {
 public:
     Heard() {
@@ -37,11 +37,15 @@ public:
     Heard(const Heard&) = delete;
     Heard& operator=(const Heard&) = delete;
 
-    void clear() { said = focus = rods = {}; }
+    void clear() {
+        said = focus = rods = {};
+        notifications = {};
+    }
 
-    QStringList said;
-    QStringList focus;
-    QStringList rods;
+    QStringList said, focus, rods;
+    // The notifications that appeared, in turn: Orca reads each one's text
+    // when it gets to it, maybe after the next message.
+    QList<QAccessibleInterface*> notifications;
 
 private:
     static QPlatformAccessibility* platform() {
@@ -59,8 +63,11 @@ private:
         const QString name = iface->text(QAccessible::Name);
         switch (event->type()) {
         case QAccessible::ObjectShow:
-            if (iface->role() == QAccessible::Notification)
-                heard->said << name;
+            if (iface->role() == QAccessible::Notification) {
+                const bool plain = iface->parent()->role() == QAccessible::StatusBar;
+                heard->said << (plain ? name : "notification " + name);
+                heard->notifications << iface;
+            }
             break;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         case QAccessible::Announcement: {

@@ -7,8 +7,10 @@ class QWidget;
 // state after a clear. With Qt 6.8 or newer the message goes out as an
 // announcement. Qt 6.4 has no announcement event and its AT-SPI bridge drops
 // QAccessible::Alert, so there the message is given to a hidden notification
-// that shows itself; screen readers read a notification when it appears.
-// Which of the two is chosen when the program is built, in this file alone.
+// in a hidden status bar that shows itself: screen readers read a
+// notification when it appears, and Orca 43 reads one in a status bar without
+// its role. Which of the two is chosen when the program is built, in this
+// file alone.
 namespace speech {
 
 // How a message takes its turn: a polite one waits until the screen reader
