@@ -81,7 +81,7 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->setFocusPolicy(Qt::TabFocus);
 
-    form_.controls().onBeep(bell::ring);
+    form_.controls().onBeep([this] { bell::ring(*this); });
     form_.Form_Load();
     sync();
 }

@@ -1,0 +1,149 @@
+#include "ui/platform/compositor_bell/compositor_bell.h"
+
+#include "ui/platform/compositor_bell/bell_globals.h"
+
+#include "gtk-shell-bell-client-protocol.h"
+#ifdef RODWISE_SYSTEM_BELL
+#include "xdg-system-bell-v1-client-protocol.h"
+#endif
+
+#include <wayland-client.h>
+
+#include <cstdint>
+
+#ifdef RODWISE_SYSTEM_BELL
+constexpr bool knowsSystemBell = true;
+#else
+constexpr bool knowsSystemBell = false;
+struct xdg_system_bell_v1;
+#endif
+
+using compositor_bell::Path;
+
+struct rodwise_compositor_bell {
+    wl_display* display = nullptr;
+    wl_event_queue* queue = nullptr;
+    wl_registry* registry = nullptr;
+    compositor_bell::Globals globals{knowsSystemBell};
+    compositor_bell::Choice bound; // what the proxies below were bound from
+    xdg_system_bell_v1* systemBell = nullptr;
+    gtk_shell1* gtkShell = nullptr;
+    gtk_surface1* gtkSurface = nullptr; // for windowSurface, made on the first ring
+    wl_surface* windowSurface = nullptr;
+};
+
+namespace {
+
+void offered(void* data, wl_registry*, std::uint32_t name, const char* interface,
+             std::uint32_t version) {
+    static_cast<rodwise_compositor_bell*>(data)->globals.offered(name, interface, version);
+}
+
+void withdrawn(void* data, wl_registry*, std::uint32_t name) {
+    static_cast<rodwise_compositor_bell*>(data)->globals.withdrawn(name);
+}
+
+const wl_registry_listener registryListener{offered, withdrawn};
+
+// The proxies of a bell that is no longer the one to ring. A gtk_surface1 of
+// version 1 has no destructor request: the compositor's object goes with the
+// window's surface.
+void unbind(rodwise_compositor_bell& bell) {
+#ifdef RODWISE_SYSTEM_BELL
+    if (bell.systemBell)
+        xdg_system_bell_v1_destroy(bell.systemBell);
+#endif
+    if (bell.gtkSurface)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell.gtkSurface));
+    if (bell.gtkShell)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell.gtkShell));
+    bell.systemBell = nullptr;
+    bell.gtkShell = nullptr;
+    bell.gtkSurface = nullptr;
+    bell.windowSurface = nullptr;
+    bell.bound = {};
+}
+
+// Binds the bell the compositor now offers, unless it is the one bound.
+void bindChosen(rodwise_compositor_bell& bell) {
+    const compositor_bell::Choice choice = bell.globals.choice();
+    if (choice.path == bell.bound.path && choice.name == bell.bound.name)
+        return;
+    unbind(bell);
+    void* proxy = nullptr;
+#ifdef RODWISE_SYSTEM_BELL
+    if (choice.path == Path::SystemBell)
+        proxy = bell.systemBell = static_cast<xdg_system_bell_v1*>(wl_registry_bind(
+            bell.registry, choice.name, &xdg_system_bell_v1_interface, choice.version));
+#endif
+    if (choice.path == Path::GtkShell)
+        proxy = bell.gtkShell = static_cast<gtk_shell1*>(
+            wl_registry_bind(bell.registry, choice.name, &gtk_shell1_interface, choice.version));
+    if (proxy)
+        bell.bound = choice;
+}
+
+// GTK's shell rings for a window named by its gtk_surface1, one per surface;
+// Qt makes a new surface when a window is shown again.
+gtk_surface1* gtkSurfaceFor(rodwise_compositor_bell& bell, wl_surface* surface) {
+    if (!surface)
+        return nullptr;
+    if (bell.windowSurface != surface) {
+        if (bell.gtkSurface)
+            wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell.gtkSurface));
+        bell.gtkSurface = gtk_shell1_get_gtk_surface(bell.gtkShell, surface);
+        bell.windowSurface = surface;
+    }
+    return bell.gtkSurface;
+}
+
+} // namespace
+
+extern "C" {
+
+rodwise_compositor_bell* rodwise_compositor_bell_open(void* display) {
+    auto* bell = new rodwise_compositor_bell;
+    bell->display = static_cast<wl_display*>(display);
+    bell->queue = wl_display_create_queue(bell->display);
+    // The registry is made through a wrapper on our queue, so that its events
+    // (and those of every object bound from it) are queued there, never on
+    // Qt's.
+    auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(bell->display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), bell->queue);
+    bell->registry = wl_display_get_registry(wrapper);
+    wl_proxy_wrapper_destroy(wrapper);
+    wl_registry_add_listener(bell->registry, &registryListener, bell);
+    if (wl_display_roundtrip_queue(bell->display, bell->queue) < 0) {
+        // The connection has failed; Qt learns of it on its own.
+        wl_registry_destroy(bell->registry);
+        wl_event_queue_destroy(bell->queue);
+        delete bell;
+        return nullptr;
+    }
+    return bell;
+}
+
+const char* rodwise_compositor_bell_ring(rodwise_compositor_bell* bell, void* surface) {
+    // Takes in what the compositor has said since the last bell (a global
+    // withdrawn, the window's states), without waiting for anything more.
+    if (wl_display_dispatch_queue_pending(bell->display, bell->queue) < 0 ||
+        wl_display_get_error(bell->display) != 0)
+        return nullptr;
+    bindChosen(*bell);
+    const char* rung = nullptr;
+#ifdef RODWISE_SYSTEM_BELL
+    if (bell->systemBell) {
+        xdg_system_bell_v1_ring(bell->systemBell, static_cast<wl_surface*>(surface));
+        rung = "xdg_system_bell_v1";
+    }
+#endif
+    if (bell->gtkShell) {
+        gtk_shell1_system_bell(bell->gtkShell,
+                               gtkSurfaceFor(*bell, static_cast<wl_surface*>(surface)));
+        rung = "gtk_shell1";
+    }
+    // Sends the request now, or with Qt's next flush if the socket is full.
+    wl_display_flush(bell->display);
+    return rung;
+}
+}
