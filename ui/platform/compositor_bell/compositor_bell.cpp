@@ -9,6 +9,9 @@
 
 #include <wayland-client.h>
 
+#include <poll.h>
+
+#include <chrono>
 #include <cstdint>
 
 #ifdef RODWISE_SYSTEM_BELL
@@ -30,6 +33,7 @@ struct rodwise_compositor_bell {
     gtk_shell1* gtkShell = nullptr;
     gtk_surface1* gtkSurface = nullptr; // for windowSurface, made on the first ring
     wl_surface* windowSurface = nullptr;
+    bool answered = false; // the compositor has told its globals
 };
 
 namespace {
@@ -44,6 +48,39 @@ void withdrawn(void* data, wl_registry*, std::uint32_t name) {
 }
 
 const wl_registry_listener registryListener{offered, withdrawn};
+
+void answered(void* data, wl_callback* callback, std::uint32_t) {
+    static_cast<rodwise_compositor_bell*>(data)->answered = true;
+    wl_callback_destroy(callback);
+}
+
+const wl_callback_listener answerListener{answered};
+
+// Reads the compositor's answer on our queue like wl_display_roundtrip_queue,
+// but gives up after a while: a compositor that does not answer must not
+// hold back the key that rang. A late answer is taken in by a later bell.
+bool awaitAnswer(rodwise_compositor_bell& bell, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!bell.answered) {
+        if (wl_display_prepare_read_queue(bell.display, bell.queue) != 0) {
+            if (wl_display_dispatch_queue_pending(bell.display, bell.queue) < 0)
+                return false;
+            continue;
+        }
+        wl_display_flush(bell.display);
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd fd{wl_display_get_fd(bell.display), POLLIN, 0};
+        if (left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
+            wl_display_cancel_read(bell.display);
+            return true; // no answer yet: the sound theme's bell meanwhile
+        }
+        if (wl_display_read_events(bell.display) < 0 ||
+            wl_display_dispatch_queue_pending(bell.display, bell.queue) < 0)
+            return false;
+    }
+    return true;
+}
 
 // The proxies of a bell that is no longer the one to ring. A gtk_surface1 of
 // version 1 has no destructor request: the compositor's object goes with the
@@ -111,16 +148,12 @@ rodwise_compositor_bell* rodwise_compositor_bell_open(void* display) {
     auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(bell->display));
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), bell->queue);
     bell->registry = wl_display_get_registry(wrapper);
-    wl_proxy_wrapper_destroy(wrapper);
     wl_registry_add_listener(bell->registry, &registryListener, bell);
-    if (wl_display_roundtrip_queue(bell->display, bell->queue) < 0) {
-        // The connection has failed; Qt learns of it on its own.
-        wl_registry_destroy(bell->registry);
-        wl_event_queue_destroy(bell->queue);
-        delete bell;
-        return nullptr;
-    }
-    return bell;
+    wl_callback_add_listener(wl_display_sync(wrapper), &answerListener, bell);
+    wl_proxy_wrapper_destroy(wrapper);
+    // On a failed connection nothing more is read or sent, so what was made
+    // is left as it is; Qt learns of the failure on its own.
+    return awaitAnswer(*bell, std::chrono::milliseconds(500)) ? bell : nullptr;
 }
 
 const char* rodwise_compositor_bell_ring(rodwise_compositor_bell* bell, void* surface) {

@@ -12,8 +12,9 @@ extern "C" {
 struct rodwise_compositor_bell;
 
 // Learns the compositor's bells on an event queue of its own, so that Qt's
-// handling of the connection's events is not disturbed: one round trip on
-// that queue. Null when the connection has failed.
+// handling of the connection's events is not disturbed, waiting at most half
+// a second for the compositor's answer (a later one is taken in by a later
+// bell). Null when the connection has failed.
 rodwise_compositor_bell* rodwise_compositor_bell_open(void* display);
 
 // Rings the compositor's bell for the window whose surface is given, without
