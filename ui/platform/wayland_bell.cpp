@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
 
 #include <dlfcn.h>
+
+#include <type_traits>
 
 namespace {
 
@@ -18,6 +21,7 @@ Q_LOGGING_CATEGORY(lcWaylandBell, "rodwise.bell.wayland", QtWarningMsg)
 struct Module {
     void* (*open)(void* display) = nullptr;
     const char* (*ring)(void* bell, void* surface) = nullptr;
+    void (*forgetWindow)(void* bell) = nullptr;
     void* bell = nullptr; // null: no compositor bell, for the life of the program
 };
 
@@ -49,11 +53,14 @@ Module open() {
     void* display = qtDisplay();
     if (!handle || !display)
         return module;
-    module.open =
-        reinterpret_cast<decltype(module.open)>(dlsym(handle, "rodwise_compositor_bell_open"));
-    module.ring =
-        reinterpret_cast<decltype(module.ring)>(dlsym(handle, "rodwise_compositor_bell_ring"));
-    if (module.open && module.ring)
+    const auto resolve = [handle](auto& function, const char* name) {
+        function =
+            reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+        return function != nullptr;
+    };
+    if (resolve(module.open, "rodwise_compositor_bell_open") &&
+        resolve(module.ring, "rodwise_compositor_bell_ring") &&
+        resolve(module.forgetWindow, "rodwise_compositor_bell_forget_window"))
         module.bell = module.open(display);
     return module;
 }
@@ -73,6 +80,15 @@ bool ring(QWidget& window) {
     static const Module module = open();
     if (!module.bell)
         return false;
+    // Qt destroys the window's surface when the window is hidden.
+    static QPointer<QWindow> watched;
+    if (QWindow* handle = window.windowHandle(); handle && handle != watched) {
+        watched = handle;
+        QObject::connect(handle, &QWindow::visibleChanged, handle, [](bool visible) {
+            if (!visible)
+                module.forgetWindow(module.bell);
+        });
+    }
     const char* rung = module.ring(module.bell, surfaceOf(window));
     qCDebug(lcWaylandBell) << "rung:" << (rung ? rung : "none");
     return rung != nullptr;

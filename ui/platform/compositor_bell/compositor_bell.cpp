@@ -82,22 +82,19 @@ bool awaitAnswer(rodwise_compositor_bell& bell, std::chrono::milliseconds limit)
     return true;
 }
 
-// The proxies of a bell that is no longer the one to ring. A gtk_surface1 of
-// version 1 has no destructor request: the compositor's object goes with the
-// window's surface.
+// The proxies of a bell that is no longer the one to ring. The window's
+// gtk_surface1 stays: version 1 has no destructor request, so the
+// compositor's object lives on with the window's surface, and asking for a
+// second one for that surface would end the connection.
 void unbind(rodwise_compositor_bell& bell) {
 #ifdef RODWISE_SYSTEM_BELL
     if (bell.systemBell)
         xdg_system_bell_v1_destroy(bell.systemBell);
 #endif
-    if (bell.gtkSurface)
-        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell.gtkSurface));
     if (bell.gtkShell)
         wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell.gtkShell));
     bell.systemBell = nullptr;
     bell.gtkShell = nullptr;
-    bell.gtkSurface = nullptr;
-    bell.windowSurface = nullptr;
     bell.bound = {};
 }
 
@@ -120,14 +117,14 @@ void bindChosen(rodwise_compositor_bell& bell) {
         bell.bound = choice;
 }
 
-// GTK's shell rings for a window named by its gtk_surface1, one per surface;
-// Qt makes a new surface when a window is shown again.
+// GTK's shell rings for a window named by its gtk_surface1, one per surface
+// for the life of the surface; Qt makes a new surface when a window is shown
+// again.
 gtk_surface1* gtkSurfaceFor(rodwise_compositor_bell& bell, wl_surface* surface) {
     if (!surface)
         return nullptr;
     if (bell.windowSurface != surface) {
-        if (bell.gtkSurface)
-            wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell.gtkSurface));
+        rodwise_compositor_bell_forget_window(&bell);
         bell.gtkSurface = gtk_shell1_get_gtk_surface(bell.gtkShell, surface);
         bell.windowSurface = surface;
     }
@@ -154,6 +151,13 @@ rodwise_compositor_bell* rodwise_compositor_bell_open(void* display) {
     // On a failed connection nothing more is read or sent, so what was made
     // is left as it is; Qt learns of the failure on its own.
     return awaitAnswer(*bell, std::chrono::milliseconds(500)) ? bell : nullptr;
+}
+
+void rodwise_compositor_bell_forget_window(rodwise_compositor_bell* bell) {
+    if (bell->gtkSurface)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(bell->gtkSurface));
+    bell->gtkSurface = nullptr;
+    bell->windowSurface = nullptr;
 }
 
 const char* rodwise_compositor_bell_ring(rodwise_compositor_bell* bell, void* surface) {

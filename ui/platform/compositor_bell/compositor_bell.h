@@ -22,4 +22,10 @@ rodwise_compositor_bell* rodwise_compositor_bell_open(void* display);
 // can ring (none offered, withdrawn, the connection failed): the caller
 // plays the sound theme's bell instead.
 const char* rodwise_compositor_bell_ring(rodwise_compositor_bell* bell, void* surface);
+
+// Forgets what was made for the window's surface, which is about to go (Qt
+// destroys it when the window is hidden). GNOME 43 would fail a bell named by
+// a gtk_surface1 whose surface is gone, and a new surface may come at the
+// same address.
+void rodwise_compositor_bell_forget_window(rodwise_compositor_bell* bell);
 }
