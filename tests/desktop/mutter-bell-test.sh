@@ -29,18 +29,18 @@ WAYLAND_DISPLAY=wayland-rodwise QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
 app=$!
 # The window is on the screen. It takes the keyboard as the window that has
 # the focus once the first typed key makes mutter's virtual keyboard.
-wait_for 30 grep -q -E 'wl_surface@[0-9]+\.enter\(wl_output@' "$work/app.log" ||
+wait_for 30 grep -q -E 'wl_surface[@#][0-9]+\.enter\(wl_output[@#]' "$work/app.log" ||
     fail "the program's window is not shown"
 
 # The bell the compositor offers, as its registry says.
-offered() { grep -q -E "wl_registry@[0-9]+\.global\([0-9]+, \"$1\"" "$work/app.log"; }
+offered() { grep -q -E "wl_registry[@#][0-9]+\.global\([0-9]+, \"$1\"" "$work/app.log"; }
 if [ "$knows_system_bell" = yes ] && offered xdg_system_bell_v1; then
-    bell=xdg_system_bell_v1 request='ring\(wl_surface@' other='gtk_shell1@[0-9]+\.system_bell'
+    bell=xdg_system_bell_v1 request='ring\(wl_surface[@#]' other='gtk_shell1[@#][0-9]+\.system_bell'
 else
     offered gtk_shell1 || fail "mutter offers neither xdg_system_bell_v1 nor gtk_shell1"
-    bell=gtk_shell1 request='system_bell\(gtk_surface1@' other='xdg_system_bell_v1@[0-9]+\.ring'
+    bell=gtk_shell1 request='system_bell\(gtk_surface1[@#]' other='xdg_system_bell_v1[@#][0-9]+\.ring'
 fi
-rung() { grep -c -E -- "-> $bell@[0-9]+\.$request" "$work/app.log" || true; }
+rung() { grep -c -E -- "-> ${bell}[@#][0-9]+\.$request" "$work/app.log" || true; }
 reached() { [ "$(rung)" -ge "$1" ]; }
 # Types the keys $2... and waits for the count of bells to reach $1.
 refuse() {
@@ -64,11 +64,11 @@ grep -qs '^State:\s*[^Z]' "/proc/$app/status" || fail "the program ended"
 ok "ten refusals typed at once rang it 20 times more, and the program runs on"
 
 # Each bell names the calculator's window: the surface of its xdg_toplevel.
-window="$(sed -n -E 's/.*-> xdg_wm_base@[0-9]+\.get_xdg_surface\(new id xdg_surface@[0-9]+, (wl_surface@[0-9]+)\).*/\1/p' "$work/app.log")"
+window="$(sed -n -E 's/.*-> xdg_wm_base[@#][0-9]+\.get_xdg_surface\(new id xdg_surface[@#][0-9]+, (wl_surface[@#][0-9]+)\).*/\1/p' "$work/app.log")"
 if [ "$bell" = gtk_shell1 ]; then
-    named="$(sed -n -E 's/.*-> gtk_shell1@[0-9]+\.get_gtk_surface\(new id gtk_surface1@[0-9]+, (wl_surface@[0-9]+)\).*/\1/p' "$work/app.log")"
+    named="$(sed -n -E 's/.*-> gtk_shell1[@#][0-9]+\.get_gtk_surface\(new id gtk_surface1[@#][0-9]+, (wl_surface[@#][0-9]+)\).*/\1/p' "$work/app.log")"
 else
-    named="$(sed -n -E 's/.*-> xdg_system_bell_v1@[0-9]+\.ring\((wl_surface@[0-9]+)\).*/\1/p' "$work/app.log" | sort -u)"
+    named="$(sed -n -E 's/.*-> xdg_system_bell_v1[@#][0-9]+\.ring\((wl_surface[@#][0-9]+)\).*/\1/p' "$work/app.log" | sort -u)"
 fi
 if [ -z "$window" ] || [ "$named" != "$window" ]; then
     fail "the bell names ${named:-nothing}, not the window's ${window:-surface}"
