@@ -10,10 +10,12 @@
 # its start state matches X's pixel for pixel, its app id is the desktop
 # entry's, a stand-in libcanberra hears one bell per beep, and maximize, full
 # screen and a resize leave it running and unchanged.
-#   tests/desktop/desktop-test.sh x11|wayland PROGRAM [STUB_DIR]
+# On X a client of the server hears the bells (x_bell_watch): one per beep,
+# each rung for the program's window.
+#   tests/desktop/desktop-test.sh x11 PROGRAM BELL_WATCH | wayland PROGRAM STUB_DIR
 set -euo pipefail
 mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
-[[ "$mode" =~ ^(x11|wayland)$ ]] || { echo "usage: $0 x11|wayland PROGRAM [STUB_DIR]" >&2; exit 2; }
+[[ "$mode" =~ ^(x11|wayland)$ ]] || { echo "usage: $0 x11 PROGRAM BELL_WATCH | wayland PROGRAM STUB_DIR" >&2; exit 2; }
 program="$(realpath "$2")"
 "$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 \
     $([ "$mode" = x11 ] || echo weston qt6-wayland)
@@ -62,6 +64,8 @@ if [ "$mode" = x11 ]; then
     [ -n "$functions" ] && [ $((functions & 0x10)) = 0 ] || fail "X11 offers maximize ($functions)"
     ok "WM_CLASS is the desktop entry's StartupWMClass and maximize is not offered"
     xdotool windowfocus --sync "$win" # keys go to the focused window
+    "$3" >"$work/x-bells" 2>"$work/x-bell-watch.log" &
+    wait_for 10 grep -q watching "$work/x-bells" || fail "the X bells cannot be heard"
 else
     kill "$app" && wait "$app" || true
     printf '%s\n' '[core]' idle-time=0 '[shell]' panel-position=none background-color=0xff204060 \
@@ -94,7 +98,13 @@ xdotool key 7|0000000007|a typed digit sets the marked rod
 xdotool key slash equal|0000000000|7 / = is refused and clears the board
 STEPS
 
-if [ "$mode" = wayland ]; then
+if [ "$mode" = x11 ]; then
+    # "=" with no second number is refused with two beeps.
+    rang() { [ "$(grep -v watching "$work/x-bells" | xargs)" = "$(printf '0x%x 0x%x' "$win" "$win")" ]; }
+    wait_for 10 rang ||
+        fail "the refusal rang $(grep -v watching "$work/x-bells" | xargs) on X, not twice for $(printf 0x%x "$win")"
+    ok "the two beeps rang the X bell twice, for the program's window"
+else
     grep -q 'set_app_id("io.github.rodwise.RodwiseHD")' "$work/app.log" ||
         fail "the Wayland app id is not the desktop entry's"
     ok "the app id is io.github.rodwise.RodwiseHD"

@@ -1,6 +1,8 @@
 #include "ui/platform/bell.h"
 
 #include "ui/platform/sound_theme_bell.h"
+#include "ui/platform/wayland_bell.h"
+#include "ui/platform/x11_bell.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -15,25 +17,31 @@ struct Bell {
     Q_DECLARE_TR_FUNCTIONS(Bell)
 };
 
-bool platformHasNoBell() {
-    // Qt's Wayland plugins ("wayland", "wayland-egl", ...) leave beep() empty.
+bool onWayland() {
+    // Qt's Wayland plugins: "wayland", "wayland-egl", ...
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void ringSoundTheme() {
+    static const bell::SoundTexts texts = bell::soundTexts();
+    static SoundThemeBell soundTheme(texts.applicationName, texts.eventDescription);
+    qCDebug(lcBell) << "ring: sound theme event" << SoundThemeBell::eventId;
+    soundTheme.ring();
 }
 
 } // namespace
 
 namespace bell {
 
-void ring() {
-    static const bool useSoundTheme = platformHasNoBell();
-    if (useSoundTheme) {
-        static const SoundTexts texts = soundTexts();
-        static SoundThemeBell soundTheme(texts.applicationName, texts.eventDescription);
-        qCDebug(lcBell) << "ring: sound theme event" << SoundThemeBell::eventId;
-        soundTheme.ring();
-    } else {
+void ring(QWidget& window) {
+    static const bool wayland = onWayland();
+    if (wayland) {
+        // Qt's Wayland platform leaves beep() empty.
+        if (!waylandbell::ring(window))
+            ringSoundTheme();
+    } else if (!x11bell::ring(window)) {
         qCDebug(lcBell) << "ring: platform beep";
-        QApplication::beep();
+        QApplication::beep(); // another platform, or no X window yet
     }
 }
 

@@ -2,14 +2,20 @@
 
 #include <string>
 
+class QWidget;
+
 // The calculator's only feedback: the desktop's bell, rung once per call.
 namespace bell {
 
-// Rings the bell the platform offers and returns at once. On X11 (and
-// XWayland) that is the X bell, which the desktop plays as its sound theme's
-// bell. Qt's Wayland platform has no bell, so there the sound theme's bell
-// event is played instead, on a thread of its own (see sound_theme_bell.h).
-void ring();
+// Rings the bell the platform offers for the window and returns at once,
+// ringing exactly one of:
+// - on X11 (and XWayland), the X bell for this window (x11_bell.h), which the
+//   desktop plays from its sound theme or flashes;
+// - on Wayland, the compositor's bell (wayland_bell.h), which does the same,
+//   where the compositor offers one (GNOME, KDE Plasma 6.3);
+// - else the sound theme's bell event, played by the program itself on a
+//   thread of its own (sound_theme_bell.h): weston, and other compositors.
+void ring(QWidget& window);
 
 // What the sound theme's bell tells the sound server, which a desktop may
 // show or say: the program's name and what the bell means, in the user's

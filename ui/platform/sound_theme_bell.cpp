@@ -55,6 +55,9 @@ struct Canberra {
 // A bell longer than this does not hold back the next one.
 constexpr std::chrono::milliseconds longestBell{1500};
 
+// Bells rung while these wait to be played are dropped.
+constexpr int mostWaiting = 2;
+
 } // namespace
 
 struct SoundThemeBell::Player {
@@ -156,6 +159,9 @@ SoundThemeBell::~SoundThemeBell() {
 
 void SoundThemeBell::ring() {
     std::lock_guard lock(player_->mutex);
-    ++player_->waiting;
+    // A refusal's two bells are both heard; a held key's many are not all
+    // played after it is let go.
+    if (player_->waiting < mostWaiting)
+        ++player_->waiting;
     player_->changed.notify_all();
 }

@@ -10,9 +10,10 @@
 //
 // ring() never waits: the sound server is reached from a thread of its own,
 // which plays the bells one after another in the order rung, so two rings are
-// heard as two bells. Where the library, the sound server or the sound is
-// missing the bells are dropped without a word; only the PulseAudio driver is
-// used (PipeWire serves it too), as the ALSA one writes its errors to stderr.
+// heard as two bells. Many rung at once (a held key) leave no backlog: at most
+// two wait while one plays, and the rest are not played. Where the library, the sound server or the
+// sound is missing the bells are dropped without a word; only the PulseAudio driver is used
+// (PipeWire serves it too), as the ALSA one writes its errors to stderr.
 class SoundThemeBell {
 public:
     static constexpr const char* eventId = "bell-window-system";

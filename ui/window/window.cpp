@@ -85,7 +85,7 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->setFocusPolicy(Qt::TabFocus);
 
-    calculator_.panel.onBeep(bell::ring);
+    calculator_.panel.onBeep([this] { bell::ring(*this); });
     sync();
 }
 
