@@ -7,8 +7,8 @@
 # server and its voices do; one still running afterwards fails the test. The
 # environments are read in the shell itself. KEEP_WORK=1 keeps the work folder.
 # A test that sets $deadline (seconds; TEST_DEADLINE overrides it) is ended
-# once it runs past it, and whatever ends it, a guard outside its process tree
-# ends what it left and removes the work folder.
+# once it runs past it; and whatever ends a test, a guard outside its process
+# tree ends what it left and removes the work folder.
 
 work="$(mktemp -d)"
 
@@ -78,12 +78,11 @@ guard() {
     fi
     if ! none_in_work || { [ -z "${KEEP_WORK:-}" ] && [ -d "$work" ]; }; then end_work >&2; fi
 }
-if [ -n "${TEST_DEADLINE:-${deadline:-}}" ]; then
-    # Started before anything names the work folder in its environment, so
-    # that the guard is not among what it ends.
-    (setsid bash -c "$(declare -f wait_for in_work none_in_work end_work guard)"' && guard "$@"' guard \
-        "$$" "$work" "${TEST_DEADLINE:-$deadline}" </dev/null >/dev/null &)
-fi
+# Started before anything names the work folder in its environment, so that
+# the guard is not among what it ends. No deadline (0) waits for the test
+# however long it runs.
+(setsid bash -c "$(declare -f wait_for in_work none_in_work end_work guard)"' && guard "$@"' guard \
+    "$$" "$work" "${TEST_DEADLINE:-${deadline:-0}}" </dev/null >/dev/null &)
 
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
