@@ -17,7 +17,6 @@ mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
 program="$(realpath "$2")"
 "$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 dbus \
     $([ "$mode" = x11 ] || echo weston qt6-wayland)
-deadline=90 # ctest's is 120 s
 # shellcheck source-path=SCRIPTDIR source=session.sh
 . "$here/session.sh"
 look() { python3 "$here/screen.py" "$@"; }
