@@ -6,7 +6,7 @@
 # test started, and those that left its process tree on their own, as a speech
 # server and its voices do; one still running afterwards fails the test. The
 # environments are read in the shell itself. KEEP_WORK=1 keeps the work folder.
-# A test is ended once it runs past $deadline seconds (default 90, inside
+# A test is ended once it runs past $deadline seconds (default 100, inside
 # ctest's 120; TEST_DEADLINE overrides it), and whatever ends it, a guard
 # outside its process tree ends what it left and removes the work folder.
 
@@ -71,7 +71,7 @@ guard() {
 # Started before anything names the work folder in its environment, so that
 # the guard is not among what it ends.
 (setsid bash -c "$(declare -f wait_for in_work none_in_work cleanup guard)"' && guard "$@"' guard \
-    "$$" "$work" "${TEST_DEADLINE:-${deadline:-90}}" </dev/null >/dev/null &)
+    "$$" "$work" "${TEST_DEADLINE:-${deadline:-100}}" </dev/null >/dev/null &)
 
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
