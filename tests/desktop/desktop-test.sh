@@ -17,7 +17,7 @@ set -euo pipefail
 mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
 [[ "$mode" =~ ^(x11|wayland)$ ]] || { echo "usage: $0 x11 PROGRAM BELL_WATCH | wayland PROGRAM STUB_DIR" >&2; exit 2; }
 program="$(realpath "$2")"
-"$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 \
+"$here/../../scripts/ensure-packages" xvfb xdotool x11-apps x11-utils python3 dbus \
     $([ "$mode" = x11 ] || echo weston qt6-wayland)
 # shellcheck source-path=SCRIPTDIR source=session.sh
 . "$here/session.sh"

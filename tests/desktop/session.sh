@@ -6,11 +6,11 @@
 # test started, and those that left its process tree on their own, as a speech
 # server and its voices do; one still running afterwards fails the test. The
 # environments are read in the shell itself. KEEP_WORK=1 keeps the work folder.
+# A test is ended once it runs past $deadline seconds (default 100, inside
+# ctest's 120; TEST_DEADLINE overrides it), and whatever ends it, a guard
+# outside its process tree ends what it left and removes the work folder.
 
 work="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 ok() { echo "ok: $*"; }
 # Fails the test, with the end of every log in the work folder.
@@ -52,11 +52,46 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# A virtual X display, $DISPLAY.
+# The guard of the test $1 with the work folder $2 and $3 seconds to run.
+# When ctest's time runs out it kills the test with SIGKILL (CMake 3.25 has
+# no gentler way), and the test's own clean-up never runs; nor does it for a
+# kill by hand. So the guard has left the test's process tree, which ctest
+# kills, and runs in a session of its own, which a Ctrl+C at a terminal
+# leaves alone. At the deadline it stops the test, through the test's
+# clean-up if it answers within 10 s; once the test is gone, it cleans up
+# what is left (its output goes nowhere, its complaints to the test's).
+guard() {
+    local test=$1
+    work=$2
+    gone() { timeout "$1" tail -s 0.2 --pid="$test" -f /dev/null; }
+    gone "$3" || { echo "FAIL: the test ran past its deadline of $3 s" >&2 && kill "$test"; }
+    gone 10 || kill -9 "$test"
+    cleanup
+}
+# Started before anything names the work folder in its environment, so that
+# the guard is not among what it ends.
+(setsid bash -c "$(declare -f wait_for in_work none_in_work cleanup guard)"' && guard "$@"' guard \
+    "$$" "$work" "${TEST_DEADLINE:-${deadline:-100}}" </dev/null >/dev/null &)
+
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Nothing of the desktop the test runs in may leak in: its display, its buses
+# (the session bus leads to its accessibility bus, where its screen reader
+# would hear the program), its settings, its sound and speech servers. A
+# UTF-8 locale of the test's own: Qt asks for one, and says so when it picks
+# it itself; the checks expect English.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER \
+    NO_AT_BRIDGE QT_ACCESSIBILITY LANGUAGE SPEECHD_ADDRESS PULSE_SERVER PULSE_SINK PULSE_SOURCE PULSE_COOKIE
+export LC_ALL=C.UTF-8
+
+# A virtual X display, $DISPLAY, and a session bus, whose socket is in the
+# runtime folder.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    DISPLAY=":$(head -n1 "$work/display")"
+    export DISPLAY DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    dbus-daemon --session --fork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null || fail "no session bus"
 }
 # The program, $program, on X: $app, with its window $win.
 start_program() {
