@@ -13,22 +13,14 @@
 
 namespace driver {
 
-// Sets a rod to 0..15 with a click on each deck; values the mode does not
-// allow stop short, as they would for a user.
-inline void setRod(Calculator& c, int rod, int value) {
-    const int fives = value >= 10 ? 10 : value >= 5 ? 5 : 0;
-    c.board.press(rod, {Deck::Upper, fives / 5});
-    c.board.press(rod, {Deck::Lower, value - fives});
-}
-
 // A press on a bead: "v6.3" is rod 6's lower cell 3 with the left button,
 // "^2.1r" rod 2's upper cell 1 (cells counted from the beam) with the right
 // one, "m" the middle one. False when the word is no press.
 inline bool pressBead(Calculator& c, const std::string& word) {
     int rod = 0, cell = 0;
     char button = 'l';
-    if (std::sscanf(word.c_str() + 1, "%d.%d%c", &rod, &cell, &button) < 2 ||
-        (word[0] != '^' && word[0] != 'v'))
+    if ((word[0] != '^' && word[0] != 'v') ||
+        std::sscanf(word.c_str() + 1, "%d.%d%c", &rod, &cell, &button) < 2)
         return false;
     const MouseButton mouse = button == 'r'   ? MouseButton::Right
                               : button == 'm' ? MouseButton::Other
@@ -62,8 +54,13 @@ inline void enter(Calculator& c, const std::string& script) {
                 c.calculation.choosePoint(int(word.size() - point - 1));
                 word.erase(point, 1);
             }
-            for (std::size_t i = 0; i < word.size(); ++i)
-                setRod(c, int(i), std::stoi(word.substr(word.size() - 1 - i, 1), nullptr, 16));
+            // A click on each deck; a value the mode does not allow stops short.
+            for (std::size_t i = 0; i < word.size(); ++i) {
+                const int value = std::stoi(word.substr(word.size() - 1 - i, 1), nullptr, 16);
+                const int fives = value >= 10 ? 10 : value >= 5 ? 5 : 0;
+                c.board.press(int(i), {Deck::Upper, fives / 5});
+                c.board.press(int(i), {Deck::Lower, value - fives});
+            }
         }
     }
 }
