@@ -8,9 +8,10 @@
 # environments are read in the shell itself. KEEP_WORK=1 keeps the work folder.
 
 work="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
+program_args=()
 
 ok() { echo "ok: $*"; }
 # Fails the test, with the end of every log in the work folder.
@@ -58,9 +59,9 @@ start_xvfb() {
     wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
 }
-# The program, $program, on X: $app, with its window $win.
+# The program, $program, on X with ${program_args[@]}: $app, with its window $win.
 start_program() {
-    QT_QPA_PLATFORM=xcb "$program" 2>"$work/app.log" &
+    QT_QPA_PLATFORM=xcb "$program" "${program_args[@]}" 2>"$work/app.log" &
     app=$!
     win="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" || fail "no window on X"
 }

@@ -18,10 +18,12 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -134,6 +136,31 @@ void Window::setZoom(int zoomPercent) {
     if (zoomPercent == zoom_)
         return;
     zoom_ = zoomPercent;
+    // Maximized, the window keeps the size it was given and shows the largest
+    // zoom that fits; the new one is shown on the restore.
+    fixedsize::setSize(*this, layout::windowSize(zoom_));
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        layOut(zoom_, QPoint(0, 0));
+}
+
+void Window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Maximized or full screen: the abacus at the largest zoom the given size
+    // holds, centred on the window's background. Otherwise (and on the
+    // restore) at the zoom, filling the window.
+    const bool given = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const int zoom = given ? layout::largestZoomWithin(size()) : zoom_;
+    const QSize used = layout::windowSize(zoom);
+    const QPoint origin = given ? QPoint(std::max(0, (width() - used.width()) / 2),
+                                         std::max(0, (height() - used.height()) / 2))
+                                : QPoint(0, 0);
+    if (zoom != shownZoom_ || origin != origin_)
+        layOut(zoom, origin);
+}
+
+void Window::layOut(int zoomPercent, QPoint origin) {
+    shownZoom_ = zoomPercent;
+    origin_ = origin;
     // Nothing reaches the screen until every control stands at its new place.
     setUpdatesEnabled(false);
     const double ratio = devicePixelRatioF();
@@ -143,7 +170,8 @@ void Window::setZoom(int zoomPercent) {
                      static_cast<int>(std::lround(size.height() * scale)));
     };
     for (const auto& [c, widget] : placed_) {
-        widget->setGeometry(layout::pixelRect(*c, zoomPercent));
+        const QRect place = layout::pixelRect(*c, zoomPercent);
+        widget->setGeometry(c->parent.empty() ? place.translated(origin) : place);
         using layout::Kind;
         switch (c->kind) {
         case Kind::Title:
@@ -177,8 +205,6 @@ void Window::setZoom(int zoomPercent) {
         }
     }
     board_->relayout(zoomPercent);
-    setFixedSize(layout::windowSize(zoomPercent));
-    fixedsize::resized(*this);
     sync(false);
     setUpdatesEnabled(true);
 }
