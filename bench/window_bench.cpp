@@ -106,6 +106,30 @@ void noChange(benchmark::State& state) {
     run(state, {{Deck::Lower, 2, Qt::LeftButton}});
 }
 
+// The same at 400 %: each cell 132 x 72 pixels, drawn once per size.
+void lowerDeckAt400(benchmark::State& state) {
+    window->setZoom(400);
+    lowerDeck(state);
+    window->setZoom(100);
+}
+
+// One zoom step, every control moved and the window painted whole: up through
+// the steps to 400 % and down again, each step once its pictures and fonts
+// exist.
+void zoomStep(benchmark::State& state) {
+    std::vector<int> steps(layout::zoomSteps.begin(), layout::zoomSteps.end());
+    steps.insert(steps.end(), layout::zoomSteps.rbegin() + 1, layout::zoomSteps.rend() - 1);
+    for (const int step : steps) // draws each size's pictures and fits its fonts
+        window->setZoom(step);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        window->setZoom(steps[next]);
+        repaint();
+        next = (next + 1) % steps.size();
+    }
+    window->setZoom(100);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +147,10 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("press to repaint/both decks, 2, 2 and 4 cells", bothDecks)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("press to repaint/no change", noChange)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("press to repaint/lower deck at 400 %, 2 cells", lowerDeckAt400)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("zoom step to repaint, 100 to 400 % and back", zoomStep)
         ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

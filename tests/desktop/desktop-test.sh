@@ -5,11 +5,13 @@
 # xdotool sends there to its clients (its headless backend cannot). Both runs
 # click and type the same steps, read the bead cells off screenshots
 # (screen.py) and want the program to print nothing. On X the window carries
-# the desktop entry's class and offers no maximize. On Wayland the program runs
+# the desktop entry's class and offers maximize, and Ctrl+= zooms it to 200 %,
+# the largest step the screen holds, as --zoom 200 opens it. On Wayland the program runs
 # as on a GNOME desktop (WAYLAND_DISPLAY and DISPLAY set, no QT_QPA_PLATFORM):
 # its start state matches X's pixel for pixel, its app id is the desktop
-# entry's, a stand-in libcanberra hears one bell per beep, and maximize, full
-# screen and a resize leave it running and unchanged.
+# entry's, a stand-in libcanberra hears one bell per beep, maximize and full
+# screen change it and their restore brings it back unchanged, and a resize
+# leaves it running and unchanged.
 # On X a client of the server hears the bells (x_bell_watch): one per beep,
 # each rung for the program's window.
 #   tests/desktop/desktop-test.sh x11 PROGRAM BELL_WATCH | wayland PROGRAM STUB_DIR
@@ -55,14 +57,14 @@ mv "$work/board.xwd" "$work/x11.xwd"
 ok "every rod is at 0 at the start on X"
 if [ "$mode" = x11 ]; then
     # The window manager matches the window to its desktop entry by WM_CLASS,
-    # and draws no maximize button where the Motif hints' functions (second
-    # field) lack bit 0x10.
+    # and draws a maximize button where the Motif hints' functions (second
+    # field) have bit 0x10.
     wm_class="$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.rodwise.RodwiseHD.desktop")"
     xprop -id "$win" WM_CLASS | grep -q "= \"$wm_class\", \"$wm_class\"$" ||
         fail "WM_CLASS is not $wm_class: $(xprop -id "$win" WM_CLASS)"
     functions="$(xprop -id "$win" _MOTIF_WM_HINTS | sed -n 's/.*= [^,]*, \([^,]*\),.*/\1/p')"
-    [ -n "$functions" ] && [ $((functions & 0x10)) = 0 ] || fail "X11 offers maximize ($functions)"
-    ok "WM_CLASS is the desktop entry's StartupWMClass and maximize is not offered"
+    [ -n "$functions" ] && [ $((functions & 0x10)) != 0 ] || fail "X11 offers no maximize ($functions)"
+    ok "WM_CLASS is the desktop entry's StartupWMClass and maximize is offered"
     xdotool windowfocus --sync "$win" # keys go to the focused window
     "$3" >"$work/x-bells" 2>"$work/x-bell-watch.log" &
     wait_for 10 grep -q watching "$work/x-bells" || fail "the X bells cannot be heard"
@@ -104,6 +106,21 @@ if [ "$mode" = x11 ]; then
     wait_for 10 rang ||
         fail "the refusal rang $(grep -v watching "$work/x-bells" | xargs) on X, not twice for $(printf 0x%x "$win")"
     ok "the two beeps rang the X bell twice, for the program's window"
+    # Four steps of Ctrl+= reach 200 % and a fifth stays there: 250 % is wider
+    # than the 1024 pixels of the screen.
+    xdotool key ctrl+equal ctrl+equal ctrl+equal ctrl+equal ctrl+equal
+    wait_for 10 eval '[ "$(xwininfo -id "$win" | grep -E "Width|Height" | xargs)" = "Width: 876 Height: 560" ]' ||
+        fail "Ctrl+= did not make the window 876 x 560: $(xwininfo -id "$win" | grep -E 'Width|Height' | xargs)"
+    wait_for 10 eval '[ "$(shot zoomed && look board "$work/zoomed.xwd" 0 0 200)" = 0000000000 ]' ||
+        fail "at 200 % the board reads $(look board "$work/zoomed.xwd" 0 0 200)"
+    ok "Ctrl+= zooms to 200 % and no further, every cell at its place"
+    kill "$app" && wait "$app" || true
+    program_args=(--zoom 200)
+    start_program
+    # The rods, between the bars that showed the keyboard's mark.
+    wait_for 10 eval '[ "$(shot opened && look find "$work/opened.xwd" "$work/zoomed.xwd" 32 100 660 348)" = "32 100" ]' ||
+        fail "--zoom 200 does not open the window as Ctrl+= made it"
+    ok "--zoom 200 opens the rods as Ctrl+= made them, pixel for pixel"
 else
     grep -q 'set_app_id("io.github.rodwise.RodwiseHD")' "$work/app.log" ||
         fail "the Wayland app id is not the desktop entry's"
@@ -129,20 +146,26 @@ else
     # title bar's maximize button is 40 px left of the client area's right
     # edge, 15 px above it.
     asked() { grep -c -E "xdg_toplevel[@#][0-9]+\.$request" "$work/app.log" || true; }
-    while read -r -u 9 how request actions; do
+    # Maximized and full screen the window takes the compositor's size and
+    # changes; the same keys restore it.
+    while read -r -u 9 how request restore actions; do
         count="$(asked)"
         eval "$actions"
         wait_for 10 eval '[ "$(asked)" -gt "$count" ]' || fail "$how: no $request"
+        if [ "$restore" != - ]; then
+            wait_for 10 eval '! unchanged' || fail "$how: the window kept its size"
+            xdotool key "$restore"
+        fi
         step "xdotool key 3" 0000000003 "a digit after $how" # a frame of a wrong size would end it
         xdotool key Escape
         wait_for 10 unchanged || fail "after $how the window changed"
         grep -qs '^State:\s*[^Z]' "/proc/$app/status" || fail "the program ended after $how"
-        ok "$how leaves the window as it was"
+        ok "$how, and its restore where there is one, leave the window as it was"
     done 9<<'WAYS'
-title-bar-maximize unset_maximized click 401 -15
-super+shift+m unset_maximized xdotool key super+shift+m
-super+shift+f unset_fullscreen xdotool key super+shift+f
-frame-resize resize\( drag
+title-bar-maximize set_maximized super+shift+m click 401 -15
+super+shift+m configure\([1-9] super+shift+m xdotool key super+shift+m
+super+shift+f configure\([1-9] super+shift+f xdotool key super+shift+f
+frame-resize resize\( - drag
 WAYS
 fi
 # Any line but the trace of Wayland messages, and empty ones.

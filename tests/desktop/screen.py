@@ -3,8 +3,9 @@
 
   screen.py find SHOT REF [X Y W H]   where REF, or that part of it, lies in
                                       SHOT: "x y"; exits 1 when it is not there
-  screen.py board SHOT X Y            the rods' values as hex digits, rod 9
-                                      first, for the client area at (X, Y)
+  screen.py board SHOT X Y [ZOOM]     the rods' values as hex digits, rod 9
+                                      first, for the client area at (X, Y) at
+                                      a zoom in percent (100)
 """
 import struct
 import sys
@@ -42,11 +43,12 @@ def find(part, shot):
     return None
 
 
-def board(shot, x0, y0):
+def board(shot, x0, y0, zoom=100):
     """The rods' values, read off the field colour in the top-left corner of
     each cell: the bare rod (|), a bead (o) or the bead that only values above
     9 use (x). A rod whose decks do not hold one gap each among beads is "?"."""
-    px = lambda twips: (twips + 7) // 15  # the layout's twips, 1/15 px at 96 dpi
+    # the layout's twips, 1/15 px at 96 dpi and 100 %, to the nearest pixel
+    px = lambda twips: (twips * zoom + 750) // 1500
     kinds = {"8eb9e3": "|", "8fbae4": "o", "9285b1": "x"}
 
     def deck(rod, tops):

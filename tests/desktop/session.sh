@@ -11,6 +11,7 @@
 # outside its process tree ends what it left and removes the work folder.
 
 work="$(mktemp -d)"
+program_args=()
 
 ok() { echo "ok: $*"; }
 # Fails the test, with the end of every log in the work folder.
@@ -73,7 +74,7 @@ guard() {
 (setsid bash -c "$(declare -f wait_for in_work none_in_work cleanup guard)"' && guard "$@"' guard \
     "$$" "$work" "${TEST_DEADLINE:-${deadline:-100}}" </dev/null >/dev/null &)
 
-export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Nothing of the desktop the test runs in may leak in: its display, its buses
 # (the session bus leads to its accessibility bus, where its screen reader
@@ -93,9 +94,9 @@ start_xvfb() {
     export DISPLAY DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
     dbus-daemon --session --fork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null || fail "no session bus"
 }
-# The program, $program, on X: $app, with its window $win.
+# The program, $program, on X with ${program_args[@]}: $app, with its window $win.
 start_program() {
-    QT_QPA_PLATFORM=xcb "$program" 2>"$work/app.log" &
+    QT_QPA_PLATFORM=xcb "$program" "${program_args[@]}" 2>"$work/app.log" &
     app=$!
     win="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" || fail "no window on X"
 }

@@ -1,7 +1,6 @@
 #include "ui/platform/fixed_size.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -9,36 +8,20 @@ namespace {
 
 constexpr Qt::WindowStates sizedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Watches a window whose size Qt does not hold fixed (Wayland).
+// Brings a window in its normal state back to its normal size, the minimum:
+// the maximum is left open, or no window manager would maximize it.
 class SizeKeeper : public QObject {
 public:
-    SizeKeeper(QWidget& window) : QObject(&window), window_(window), size_(window.size()) {}
+    SizeKeeper(QWidget& window) : QObject(&window), window_(window) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
         case QEvent::WindowStateChange:
-            if (window_.windowState() & sizedStates) {
-                // The compositor holds the window to the size it gave until it
-                // has seen one frame of it; only then may the normal state be
-                // asked for again.
-                awaitingFrame_ = true;
-                window_.update();
-            }
-            break;
-        case QEvent::Paint:
-            // The frame is handed to the compositor when painting returns;
-            // a queued call runs after that.
-            if (awaitingFrame_) {
-                awaitingFrame_ = false;
-                QMetaObject::invokeMethod(
-                    this, [this] { restore(); }, Qt::QueuedConnection);
-            }
-            break;
         case QEvent::Resize:
-            // A resize from the compositor (a drag on the frame, tiling)
-            // comes in the normal state; the window answers with its size.
-            if (!(window_.windowState() & sizedStates) && window_.size() != size_)
+            // Queued: the window system's own answer to the change comes
+            // first, and a resize inside it would be overridden.
+            if (!(window_.windowState() & sizedStates) && window_.size() != size())
                 QMetaObject::invokeMethod(
                     this, [this] { restore(); }, Qt::QueuedConnection);
             break;
@@ -50,15 +33,13 @@ protected:
 
 private:
     void restore() {
-        if (window_.windowState() & sizedStates)
-            window_.setWindowState(window_.windowState() & ~sizedStates);
-        else if (window_.size() != size_)
-            window_.resize(size_);
+        if (!(window_.windowState() & sizedStates) && window_.size() != size())
+            window_.resize(size());
     }
 
+    QSize size() const { return window_.minimumSize(); }
+
     QWidget& window_;
-    const QSize size_;
-    bool awaitingFrame_ = false;
 };
 
 } // namespace
@@ -70,13 +51,19 @@ void keep(QWidget& window) {
         return;
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint);
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        // Qt would clamp a configured size to the maximum, answering a
-        // maximized state with a frame of the wrong size.
-        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        window.installEventFilter(new SizeKeeper(window));
-    }
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    // Open above, or the window manager (X11) and the compositor (Wayland)
+    // would take the window for one that cannot grow, and Qt would clamp a
+    // maximized size to it.
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window.installEventFilter(new SizeKeeper(window));
+}
+
+void setSize(QWidget& window, const QSize& size) {
+    // A smaller minimum first, or Qt grows the window to the old one.
+    window.setMinimumSize(size);
+    if (!(window.windowState() & sizedStates))
+        window.resize(size);
 }
 
 } // namespace fixedsize

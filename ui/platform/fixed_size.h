@@ -1,19 +1,23 @@
 #pragma once
 
+class QSize;
 class QWidget;
 
-// The calculator's window has one size. This keeps it so against whatever a
-// window manager, a compositor or a title bar asks.
+// The calculator's window has one size in its normal state, its size at the
+// zoom. Maximized or full screen it takes the size it is given and the window
+// shows the abacus at the largest zoom that fits (see Window), so a maximize
+// is useful and never breaks a compositor's rules: weston, for one, ends a
+// client whose frame does not have the maximized size.
 namespace fixedsize {
 
-// Call once the window has its fixed size. Where the window manager draws the
-// title bar (X11) the window offers no maximize button and the manager keeps
-// its size. On Wayland neither can be refused beforehand: Qt's own title bar
-// draws a maximize button whatever the window's flags, and a compositor may
-// maximize, tile or resize any window. A client that kept its size while
-// maximized breaks the protocol at its next frame and is disconnected, so
-// there the window takes the size it is given for one frame and then asks
-// for its normal state and size back.
+// Call once, after the window was given its normal size with setFixedSize.
+// The window offers maximize; any other size it is given in the normal state
+// (a drag on the frame, tiling) is answered with the normal size, and a
+// restore from maximized returns to it.
 void keep(QWidget& window);
+
+// The window's normal size from now on (a new zoom): taken at once unless the
+// window is maximized or full screen, and then on its restore.
+void setSize(QWidget& window, const QSize& size);
 
 } // namespace fixedsize

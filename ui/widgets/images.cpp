@@ -3,9 +3,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <tuple>
 
 namespace images {
 namespace {
@@ -26,11 +29,13 @@ QColor mix(QColor a, QColor b, double t) {
 
 // A wooden bead seen from the side: a flattened diamond filling box, widest in
 // its middle row and tipWidth wide in its top and bottom rows, lit from above.
-void drawBead(QImage& image, QRect box, QColor wood, int tipWidth) {
+// Its rim and highlight are rim pixels thick, so a larger bead keeps the look
+// of the 100 % one with edges one device pixel sharp.
+void drawBead(QImage& image, QRect box, QColor wood, int tipWidth, int rim = 1) {
     const int mid = box.top() + box.height() / 2;
     const QColor light = wood.lighter(128);
     const QColor dark = wood.darker(130);
-    const QColor rim = wood.darker(165);
+    const QColor rimColour = wood.darker(165);
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const double span = y <= mid ? mid - box.top() : box.bottom() - mid;
         const double reach = 1.0 - std::abs(y - mid) / span;
@@ -41,58 +46,77 @@ void drawBead(QImage& image, QRect box, QColor wood, int tipWidth) {
         const int left = box.left() + (box.width() - width) / 2;
         const QColor body =
             y <= mid ? mix(light, wood, (y - box.top()) / span) : mix(wood, dark, (y - mid) / span);
-        const bool edgeRow = y == box.top() || y == box.bottom();
+        const bool edgeRow = y < box.top() + rim || y > box.bottom() - rim;
         for (int x = left; x < left + width; ++x) {
-            const bool edge = edgeRow || x == left || x == left + width - 1;
-            image.setPixelColor(x, y, edge ? rim : body);
+            const bool edge = edgeRow || x < left + rim || x >= left + width - rim;
+            image.setPixelColor(x, y, edge ? rimColour : body);
         }
     }
     // A soft highlight on the upper left face.
     const QColor shine = wood.lighter(150);
     const int cx = box.left() + box.width() / 2;
     const int row = box.top() + box.height() / 4;
-    for (int x = cx - box.width() / 4; x < cx - 1; ++x)
-        image.setPixelColor(x, row, shine);
+    for (int y = row; y < row + rim; ++y)
+        for (int x = cx - box.width() / 4; x < cx - rim; ++x)
+            image.setPixelColor(x, y, shine);
 }
 
-QImage drawCell(Image which) {
+// A length of the 100 % picture at a picture scale.
+int scaled(double length, double scale) {
+    return static_cast<int>(std::lround(length * scale));
+}
+
+// A cell drawn at size; at 33 x 18 it is the window's own picture.
+QImage drawCell(Image which, QSize size) {
+    const double sx = size.width() / double(cellWidth);
+    const double sy = size.height() / double(cellHeight);
+    const int rim = std::max(1, static_cast<int>(std::min(sx, sy)));
+    const QRect beadBox(scaled(1, sx), 0, scaled(32, sx) - scaled(1, sx), size.height());
     switch (which) {
     case Image::Gap: {
         // The bare rod, two pixels wide down the middle, rounded by its shading.
-        QImage image = blank(cellWidth, cellHeight, QColor(0x8E, 0xB9, 0xE3));
-        for (int y = 0; y < cellHeight; ++y) {
-            image.setPixelColor(15, y, QColor(0xA8, 0x92, 0x74));
-            image.setPixelColor(16, y, QColor(0x8C, 0x76, 0x58));
-        }
+        QImage image = blank(size.width(), size.height(), QColor(0x8E, 0xB9, 0xE3));
+        QPainter painter(&image);
+        painter.fillRect(scaled(15, sx), 0, scaled(16, sx) - scaled(15, sx), size.height(),
+                         QColor(0xA8, 0x92, 0x74));
+        painter.fillRect(scaled(16, sx), 0, scaled(17, sx) - scaled(16, sx), size.height(),
+                         QColor(0x8C, 0x76, 0x58));
         return image;
     }
     case Image::Bead: {
-        QImage image = blank(cellWidth, cellHeight, QColor(0x8F, 0xBA, 0xE4));
-        drawBead(image, QRect(1, 0, 31, cellHeight), QColor(0xC6, 0x8C, 0x60), 11);
+        QImage image = blank(size.width(), size.height(), QColor(0x8F, 0xBA, 0xE4));
+        drawBead(image, beadBox, QColor(0xC6, 0x8C, 0x60), scaled(11, sx), rim);
         return image;
     }
     case Image::ExtraBead: {
-        QImage image = blank(cellWidth, cellHeight, QColor(0x92, 0x85, 0xB1));
-        drawBead(image, QRect(1, 0, 31, cellHeight), QColor(0xB7, 0x7C, 0x52), 11);
+        QImage image = blank(size.width(), size.height(), QColor(0x92, 0x85, 0xB1));
+        drawBead(image, beadBox, QColor(0xB7, 0x7C, 0x52), scaled(11, sx), rim);
         return image;
     }
     }
     return {};
 }
 
-// Horizontal stripes, one grey per row, mid grey at the top fading to black.
-QImage drawBar(int width, bool darkOnTop) {
+// Horizontal stripes, one grey per 100 % row, mid grey at the top fading to
+// black; a taller bar gives each grey its share of the rows.
+QImage drawBar(QSize size, bool darkOnTop) {
     static constexpr std::array<QRgb, 15> rows{0x7B7B7B, 0x707070, 0x656565, 0x5B5B5B, 0x535A54,
                                                0x464646, 0x373737, 0x373737, 0x212121, 0x212121,
                                                0x212121, 0x090909, 0x090909, 0x090909, 0x090909};
-    QImage image(width, static_cast<int>(rows.size()), QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto row = static_cast<std::size_t>(darkOnTop ? image.height() - 1 - y : y);
-        painter.fillRect(0, y, width, 1, QColor(rows[row]));
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
+        const auto stripe = static_cast<std::size_t>(y * int(rows.size()) / height);
+        const auto row = darkOnTop ? rows.size() - 1 - stripe : stripe;
+        painter.fillRect(0, y, size.width(), 1, QColor(rows[row]));
     }
     painter.end();
     return image;
+}
+
+int keyBeadWidth(Key key) {
+    return key == Key::Multiply ? 27 : key == Key::Clear ? 19 : 20;
 }
 
 int keySlot(Key key) {
@@ -108,9 +132,12 @@ int keySlot(Key key) {
     }
 }
 
-QImage drawKeySymbol(Key key) {
-    QImage image = blank(20, 15, QColor(0x88, 0x7C, 0x90));
+// The key's pictures are drawn in the 100 % picture's coordinates, scaled as
+// vectors: every edge is drawn afresh at the device pixel size.
+QImage drawKeySymbol(Key key, QSize size) {
+    QImage image = blank(size.width(), size.height(), QColor(0x88, 0x7C, 0x90));
     QPainter painter(&image);
+    painter.scale(size.width() / 20.0, size.height() / 15.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xD8, 0xD8, 0xD8));
@@ -119,13 +146,17 @@ QImage drawKeySymbol(Key key) {
     return image;
 }
 
-QImage drawKeyBead(Key key) {
+QImage drawKeyBead(Key key, QSize size) {
     const QColor silver(0xC0, 0xC0, 0xC0);
     const QColor wood(0xC6, 0x8C, 0x60);
-    const int width = key == Key::Multiply ? 27 : key == Key::Clear ? 19 : 20;
-    QImage image = blank(width, 12, silver);
-    drawBead(image, QRect(1, 0, width - 2, 12), wood, 7);
+    const int width = keyBeadWidth(key);
+    const double sx = size.width() / double(width);
+    const double sy = size.height() / 12.0;
+    QImage image = blank(size.width(), size.height(), silver);
+    drawBead(image, QRect(scaled(1, sx), 0, scaled(width - 1, sx) - scaled(1, sx), size.height()),
+             wood, scaled(7, sx), std::max(1, static_cast<int>(std::min(sx, sy))));
     QPainter painter(&image);
+    painter.scale(sx, sy);
     switch (key) {
     case Key::Divide: // cut into an upper and a lower half
         painter.fillRect(0, 5, width, 2, silver);
@@ -143,30 +174,71 @@ QImage drawKeyBead(Key key) {
     return image;
 }
 
+QSize scaledSize(QSize size, double scale) {
+    return {scaled(size.width(), scale), scaled(size.height(), scale)};
+}
+
+// Every picture once per kind and device size. A std::map keeps each image
+// where it is while others are added, so widgets may hold pointers to them;
+// a window visits at most a few sizes.
+template <typename Draw> const QImage& cached(int kind, QSize size, Draw draw) {
+    static std::map<std::tuple<int, int, int>, QImage> pictures;
+    const auto key = std::make_tuple(kind, size.width(), size.height());
+    auto found = pictures.find(key);
+    if (found == pictures.end())
+        found = pictures.emplace(key, draw()).first;
+    return found->second;
+}
+
 } // namespace
 
-const QImage& cell(Image image) {
-    static const std::array<QImage, 3> cells{drawCell(Image::Gap), drawCell(Image::Bead),
-                                             drawCell(Image::ExtraBead)};
-    return cells[static_cast<std::size_t>(image)];
+QSize cellSize() {
+    return {cellWidth, cellHeight};
 }
 
-const QImage& bar(int index) {
-    static const std::array<QImage, 2> bars{drawBar(440, true), drawBar(420, false)};
-    return bars.at(index == 0 ? 0 : 1);
+QSize barSize(int index) {
+    return {index == 0 ? 440 : 420, 15};
 }
 
-const QImage& keySymbol(Key key) {
-    static const std::array<QImage, 4> symbols{
-        drawKeySymbol(Key::Multiply), drawKeySymbol(Key::Divide), drawKeySymbol(Key::Equals),
-        drawKeySymbol(Key::Clear)};
-    return symbols[static_cast<std::size_t>(keySlot(key))];
+QSize keySymbolSize(double scale) {
+    return scaledSize({20, 15}, scale);
 }
 
-const QImage& keyBead(Key key) {
-    static const std::array<QImage, 4> beads{drawKeyBead(Key::Multiply), drawKeyBead(Key::Divide),
-                                             drawKeyBead(Key::Equals), drawKeyBead(Key::Clear)};
-    return beads[static_cast<std::size_t>(keySlot(key))];
+QSize keyBeadSize(Key key, double scale) {
+    return scaledSize({keyBeadWidth(key), 12}, scale);
+}
+
+// Each cell's picture is marked with what it shows, for a screen reader asking.
+const QString cellTextKey = QStringLiteral("cell");
+
+const QImage& cell(Image image, QSize size) {
+    return cached(static_cast<int>(image), size, [&] {
+        QImage picture = drawCell(image, size);
+        picture.setText(cellTextKey, QString::number(static_cast<int>(image)));
+        return picture;
+    });
+}
+
+std::optional<Image> cellImage(const QImage& picture) {
+    bool ok = false;
+    const int shown = picture.text(cellTextKey).toInt(&ok);
+    if (!ok || shown < 0 || shown > static_cast<int>(Image::ExtraBead))
+        return std::nullopt;
+    return static_cast<Image>(shown);
+}
+
+const QImage& bar(int index, QSize size) {
+    return cached(index == 0 ? 10 : 11, size, [&] { return drawBar(size, index == 0); });
+}
+
+const QImage& keySymbol(Key key, double scale) {
+    const QSize size = keySymbolSize(scale);
+    return cached(20 + keySlot(key), size, [&] { return drawKeySymbol(key, size); });
+}
+
+const QImage& keyBead(Key key, double scale) {
+    const QSize size = keyBeadSize(key, scale);
+    return cached(30 + keySlot(key), size, [&] { return drawKeyBead(key, size); });
 }
 
 void drawKeyGlyph(QPainter& painter, Key key, const QRectF& box) {

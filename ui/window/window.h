@@ -2,9 +2,11 @@
 
 #include "calc/calculator.h"
 
+#include <QPoint>
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class BoardKeys;
@@ -42,11 +44,33 @@ public:
     // The key of the key row that stands for key.
     QAbstractButton* key(Key key) const;
 
+    // The zoom in percent, one of layout::zoomSteps: every control at its
+    // place in the layout table times the zoom, its pictures and texts drawn
+    // afresh at that size, the window's fixed size its 100 % size times it.
+    // Maximized, the window shows the largest step that fits instead, and
+    // the zoom again on its restore.
+    int zoom() const { return zoom_; }
+    // Changes everything at once, in one frame; the board, the result line and
+    // the keyboard's mark stay as they are.
+    void setZoom(int zoomPercent);
+    // The largest zoom step the screen's available area holds.
+    int largestZoom() const;
+    // Called after a zoom key or Ctrl with the wheel changed the zoom, with the
+    // new one: what a user chose, to be kept.
+    std::function<void(int zoomPercent)> onZoomChosen;
+
 protected:
-    // The keys of the key row, Ctrl+C, and Ctrl+V (Shift+Insert).
+    // The keys of the key row, the zoom keys, Ctrl+C, and Ctrl+V (Shift+Insert).
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Ctrl with the wheel over any control of the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A zoom key or wheel step: 1 larger, -1 smaller, 0 back to 100 %.
+    void stepZoom(int direction);
+    // Every control at zoomPercent, the window's own ones moved by origin.
+    void layOut(int zoomPercent, QPoint origin);
     void addControl(const layout::Control& c);
     QWidget* addLabel(const layout::Control& c, QWidget* parent);
     QWidget* addKey(const layout::Control& c, QWidget* parent);
@@ -65,6 +89,13 @@ private:
     void paste();
 
     Calculator calculator_;
+    // Each control of the layout table with its widget, for a new zoom.
+    std::vector<std::pair<const layout::Control*, QWidget*>> placed_;
+    int zoom_ = 100;
+    // What is shown: the zoom, or maximized the largest that fits, centred.
+    int shownZoom_ = 100;
+    QPoint origin_;
+    int wheelTurn_ = 0; // the wheel's turn not yet a whole step, in eighths of a degree
     QButtonGroup* options_;
     BoardKeys* board_ = nullptr;
     std::vector<std::function<void()>> syncs_;
