@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rodwise.RodwiseHD"));
     language::install(app);
     Window window;
+    // No choice on the command line yet: the desktop's contrast setting.
+    window.useContrast(std::nullopt);
     window.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/widgets/board_keys.h"
 
 #include "ui/widgets/layout.h"
+#include "ui/widgets/palette.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,9 +15,6 @@ namespace {
 struct Keyboard {
     Q_DECLARE_TR_FUNCTIONS(Keyboard)
 };
-
-// The mark's colour: the orange of the rod labels, bright on the dark bars.
-const QColor markColour(0xFF, 0x80, 0x00);
 
 } // namespace
 
@@ -122,7 +120,7 @@ void BoardKeys::paintEvent(QPaintEvent*) {
     for (const int bar : {1, 0}) {
         const QRect place = barIn(bar);
         painter.fillRect(column.left() + 6, place.top() + 3, column.width() - 12,
-                         place.height() - 6, markColour);
+                         place.height() - 6, palette::current().mark);
     }
 }
 

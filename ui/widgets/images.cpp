@@ -1,8 +1,11 @@
 #include "ui/widgets/images.h"
 
+#include "ui/widgets/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -24,8 +27,22 @@ QColor mix(QColor a, QColor b, double t) {
     return QColor(blend(a.red(), b.red()), blend(a.green(), b.green()), blend(a.blue(), b.blue()));
 }
 
-// A wooden bead seen from the side: a flattened diamond filling box, widest in
-// its middle row and tipWidth wide in its top and bottom rows, lit from above.
+// The width and left edge of row y of a bead filling box: a flattened diamond,
+// widest in its middle row and tipWidth wide in its top and bottom rows.
+struct BeadRow {
+    int left, width;
+};
+BeadRow beadRow(QRect box, int tipWidth, int y) {
+    const int mid = box.top() + box.height() / 2;
+    const double span = y <= mid ? mid - box.top() : box.bottom() - mid;
+    const double reach = 1.0 - std::abs(y - mid) / span;
+    const double exact = tipWidth + (box.width() - tipWidth) * reach;
+    // Keep each row centred on the box: its width has the box's parity.
+    const int width = box.width() - 2 * static_cast<int>(std::lround((box.width() - exact) / 2));
+    return {box.left() + (box.width() - width) / 2, width};
+}
+
+// A wooden bead seen from the side, lit from above.
 void drawBead(QImage& image, QRect box, QColor wood, int tipWidth) {
     const int mid = box.top() + box.height() / 2;
     const QColor light = wood.lighter(128);
@@ -33,12 +50,7 @@ void drawBead(QImage& image, QRect box, QColor wood, int tipWidth) {
     const QColor rim = wood.darker(165);
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const double span = y <= mid ? mid - box.top() : box.bottom() - mid;
-        const double reach = 1.0 - std::abs(y - mid) / span;
-        const double exact = tipWidth + (box.width() - tipWidth) * reach;
-        // Keep each row centred on the box: its width has the box's parity.
-        const int width =
-            box.width() - 2 * static_cast<int>(std::lround((box.width() - exact) / 2));
-        const int left = box.left() + (box.width() - width) / 2;
+        const auto [left, width] = beadRow(box, tipWidth, y);
         const QColor body =
             y <= mid ? mix(light, wood, (y - box.top()) / span) : mix(wood, dark, (y - mid) / span);
         const bool edgeRow = y == box.top() || y == box.bottom();
@@ -55,25 +67,56 @@ void drawBead(QImage& image, QRect box, QColor wood, int tipWidth) {
         image.setPixelColor(x, row, shine);
 }
 
-QImage drawCell(Image which) {
+// The same bead in one flat colour, for high contrast, with stripes of
+// another colour across the rows given (the rows' ends keep the bead's colour,
+// so a stripe never touches the field).
+void drawFlatBead(QImage& image, QRect box, QColor colour, int tipWidth,
+                  std::initializer_list<int> stripeRows = {}, QColor stripe = {}) {
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const auto [left, width] = beadRow(box, tipWidth, y);
+        const bool striped = std::find(stripeRows.begin(), stripeRows.end(), y) != stripeRows.end();
+        for (int x = left; x < left + width; ++x) {
+            const bool end = x == left || x == left + width - 1;
+            image.setPixelColor(x, y, striped && !end ? stripe : colour);
+        }
+    }
+}
+
+// A bead of a cell: the everyday one fills the cell's height; the high-contrast
+// one leaves a row of field above and below, so that it never touches the rod
+// of the cell next to it, nor the next bead.
+void drawCellBead(QImage& image, const palette::Colours& colours, bool extra) {
+    const QColor wood = extra ? colours.extraBead : colours.bead;
+    if (!colours.high) {
+        drawBead(image, QRect(1, 0, 31, cellHeight), wood, 11);
+        return;
+    }
+    const QRect box(1, 1, 31, cellHeight - 2);
+    if (extra)
+        drawFlatBead(image, box, wood, 11, {5, 6, 12, 13}, colours.extraStripe);
+    else
+        drawFlatBead(image, box, wood, 11);
+}
+
+QImage drawCell(Image which, const palette::Colours& colours) {
     switch (which) {
     case Image::Gap: {
         // The bare rod, two pixels wide down the middle, rounded by its shading.
-        QImage image = blank(cellWidth, cellHeight, QColor(0x8E, 0xB9, 0xE3));
+        QImage image = blank(cellWidth, cellHeight, colours.field);
         for (int y = 0; y < cellHeight; ++y) {
-            image.setPixelColor(15, y, QColor(0xA8, 0x92, 0x74));
-            image.setPixelColor(16, y, QColor(0x8C, 0x76, 0x58));
+            image.setPixelColor(15, y, colours.rodLit);
+            image.setPixelColor(16, y, colours.rodShade);
         }
         return image;
     }
     case Image::Bead: {
-        QImage image = blank(cellWidth, cellHeight, QColor(0x8F, 0xBA, 0xE4));
-        drawBead(image, QRect(1, 0, 31, cellHeight), QColor(0xC6, 0x8C, 0x60), 11);
+        QImage image = blank(cellWidth, cellHeight, colours.beadField);
+        drawCellBead(image, colours, false);
         return image;
     }
     case Image::ExtraBead: {
-        QImage image = blank(cellWidth, cellHeight, QColor(0x92, 0x85, 0xB1));
-        drawBead(image, QRect(1, 0, 31, cellHeight), QColor(0xB7, 0x7C, 0x52), 11);
+        QImage image = blank(cellWidth, cellHeight, colours.extraField);
+        drawCellBead(image, colours, true);
         return image;
     }
     }
@@ -81,7 +124,9 @@ QImage drawCell(Image which) {
 }
 
 // Horizontal stripes, one grey per row, mid grey at the top fading to black.
-QImage drawBar(int width, bool darkOnTop) {
+QImage drawBar(int width, bool darkOnTop, const palette::Colours& colours) {
+    if (colours.bar.isValid())
+        return blank(width, 15, colours.bar);
     static constexpr std::array<QRgb, 15> rows{0x7B7B7B, 0x707070, 0x656565, 0x5B5B5B, 0x535A54,
                                                0x464646, 0x373737, 0x373737, 0x212121, 0x212121,
                                                0x212121, 0x090909, 0x090909, 0x090909, 0x090909};
@@ -108,23 +153,25 @@ int keySlot(Key key) {
     }
 }
 
-QImage drawKeySymbol(Key key) {
-    QImage image = blank(20, 15, QColor(0x88, 0x7C, 0x90));
+QImage drawKeySymbol(Key key, const palette::Colours& colours) {
+    QImage image = blank(20, 15, colours.keyField);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xD8, 0xD8, 0xD8));
+    painter.setBrush(colours.keyCorner);
     painter.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(7, 0), QPointF(0, 7)}));
     drawKeyGlyph(painter, key, QRectF(4, 1, 14, 13));
     return image;
 }
 
-QImage drawKeyBead(Key key) {
-    const QColor silver(0xC0, 0xC0, 0xC0);
-    const QColor wood(0xC6, 0x8C, 0x60);
+QImage drawKeyBead(Key key, const palette::Colours& colours) {
+    const QColor silver = colours.keyBeadField;
     const int width = key == Key::Multiply ? 27 : key == Key::Clear ? 19 : 20;
     QImage image = blank(width, 12, silver);
-    drawBead(image, QRect(1, 0, width - 2, 12), wood, 7);
+    if (colours.high)
+        drawFlatBead(image, QRect(1, 0, width - 2, 12), colours.bead, 7);
+    else
+        drawBead(image, QRect(1, 0, width - 2, 12), colours.bead, 7);
     QPainter painter(&image);
     switch (key) {
     case Key::Divide: // cut into an upper and a lower half
@@ -143,30 +190,47 @@ QImage drawKeyBead(Key key) {
     return image;
 }
 
+// Each picture drawn once per palette, on first use.
+template <typename Draw> auto drawnOnce(Draw draw) {
+    using Set = decltype(draw(palette::everyday()));
+    static const Set everyday = draw(palette::everyday());
+    if (!palette::current().high)
+        return &everyday;
+    static const Set high = draw(palette::highContrast());
+    return &high;
+}
+
 } // namespace
 
 const QImage& cell(Image image) {
-    static const std::array<QImage, 3> cells{drawCell(Image::Gap), drawCell(Image::Bead),
-                                             drawCell(Image::ExtraBead)};
-    return cells[static_cast<std::size_t>(image)];
+    const auto* cells = drawnOnce([](const palette::Colours& c) {
+        return std::array<QImage, 3>{drawCell(Image::Gap, c), drawCell(Image::Bead, c),
+                                     drawCell(Image::ExtraBead, c)};
+    });
+    return (*cells)[static_cast<std::size_t>(image)];
 }
 
 const QImage& bar(int index) {
-    static const std::array<QImage, 2> bars{drawBar(440, true), drawBar(420, false)};
-    return bars.at(index == 0 ? 0 : 1);
+    const auto* bars = drawnOnce([](const palette::Colours& c) {
+        return std::array<QImage, 2>{drawBar(440, true, c), drawBar(420, false, c)};
+    });
+    return bars->at(index == 0 ? 0 : 1);
 }
 
 const QImage& keySymbol(Key key) {
-    static const std::array<QImage, 4> symbols{
-        drawKeySymbol(Key::Multiply), drawKeySymbol(Key::Divide), drawKeySymbol(Key::Equals),
-        drawKeySymbol(Key::Clear)};
-    return symbols[static_cast<std::size_t>(keySlot(key))];
+    const auto* symbols = drawnOnce([](const palette::Colours& c) {
+        return std::array<QImage, 4>{drawKeySymbol(Key::Multiply, c), drawKeySymbol(Key::Divide, c),
+                                     drawKeySymbol(Key::Equals, c), drawKeySymbol(Key::Clear, c)};
+    });
+    return (*symbols)[static_cast<std::size_t>(keySlot(key))];
 }
 
 const QImage& keyBead(Key key) {
-    static const std::array<QImage, 4> beads{drawKeyBead(Key::Multiply), drawKeyBead(Key::Divide),
-                                             drawKeyBead(Key::Equals), drawKeyBead(Key::Clear)};
-    return beads[static_cast<std::size_t>(keySlot(key))];
+    const auto* beads = drawnOnce([](const palette::Colours& c) {
+        return std::array<QImage, 4>{drawKeyBead(Key::Multiply, c), drawKeyBead(Key::Divide, c),
+                                     drawKeyBead(Key::Equals, c), drawKeyBead(Key::Clear, c)};
+    });
+    return (*beads)[static_cast<std::size_t>(keySlot(key))];
 }
 
 void drawKeyGlyph(QPainter& painter, Key key, const QRectF& box) {

@@ -1,6 +1,7 @@
 #include "ui/widgets/widgets.h"
 
 #include "ui/widgets/images.h"
+#include "ui/widgets/palette.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -175,7 +176,7 @@ void KeyButton::paintEvent(QPaintEvent*) {
         const QRect place(r.center() - QPoint(image.width() / 2, image.height() / 2) + shift,
                           image.size());
         if (!isEnabled())
-            p.setOpacity(0.45);
+            p.setOpacity(palette::current().disabledOpacity);
         p.drawImage(place, image);
         if (down)
             images::drawKeyGlyph(p, key_, place);
@@ -184,7 +185,10 @@ void KeyButton::paintEvent(QPaintEvent*) {
         p.fillRect(r, pal.color(QPalette::Button));
         p.setFont(font());
         const QRect box = r.adjusted(1, 1, -1, -1).translated(shift);
-        if (!isEnabled()) {
+        if (!isEnabled() && palette::current().disabledCaption.isValid()) {
+            // High contrast: a grey still dark enough to read, not engraved.
+            p.setPen(palette::current().disabledCaption);
+        } else if (!isEnabled()) {
             // The classic engraved caption of a disabled key.
             p.setPen(pal.color(QPalette::Light));
             p.drawText(box.translated(1, 1), Qt::AlignCenter, text());
@@ -216,9 +220,9 @@ void BeamRadio::paintEvent(QPaintEvent*) {
     p.drawEllipse(ring);
     // A sunken ring: shadowed at the top left, lit at the bottom right.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
+    p.setPen(QPen(palette::current().ringShadow, 1.0));
     p.drawArc(ring, 45 * 16, 180 * 16);
-    p.setPen(QPen(QColor(0xE0, 0xE0, 0xE0), 1.0));
+    p.setPen(QPen(palette::current().ringLight, 1.0));
     p.drawArc(ring, 225 * 16, 180 * 16);
     if (hasFocus()) {
         p.setPen(QPen(pal.color(QPalette::Highlight), 1.0));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class BoardKeys;
@@ -42,6 +43,11 @@ public:
     // The key of the key row that stands for key.
     QAbstractButton* key(Key key) const;
 
+    // The colours: high contrast when chosen is true, the everyday ones when
+    // false (the command line's or the kept choice); with no choice, whatever
+    // the desktop asks for, followed while the window is open.
+    void useContrast(std::optional<bool> chosen);
+
 protected:
     // The keys of the key row, Ctrl+C, and Ctrl+V (Shift+Insert).
     void keyPressEvent(QKeyEvent* event) override;
@@ -55,6 +61,8 @@ private:
     QWidget* addRadio(QWidget* parent, int index);
     void addBoard();
     void syncOption();
+    // Draws every control in the everyday or the high-contrast colours.
+    void showContrast(bool high);
     // Tells a screen reader what a key of the key row did, and puts the
     // keyboard's mark back on rod 0 after a clear.
     void afterKey(Key key, bool refused);
@@ -68,4 +76,6 @@ private:
     QButtonGroup* options_;
     BoardKeys* board_ = nullptr;
     std::vector<std::function<void()>> syncs_;
+    // Each brings one control's colours in line with the palette.
+    std::vector<std::function<void()>> restyles_;
 };
