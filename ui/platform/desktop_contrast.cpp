@@ -49,8 +49,12 @@ public:
     }
 
 public Q_SLOTS:
-    void settingChanged(const QString& space, const QString& key, const QDBusVariant& value) {
-        take(space, key, value.variant());
+    // SettingChanged (namespace, key, value).
+    void settingChanged(const QDBusMessage& change) {
+        const QList<QVariant> args = change.arguments();
+        if (args.size() != 3)
+            return;
+        take(args[0].toString(), args[1].toString(), args[2].value<QDBusVariant>().variant());
         decide();
     }
 
@@ -87,7 +91,7 @@ void follow(QObject* owner, std::function<void(bool high)> changed) {
     // Listening first, so that no change between the question and its answer
     // is missed.
     bus.connect(service, path, interface, QStringLiteral("SettingChanged"), follower,
-                SLOT(settingChanged(QString, QString, QDBusVariant)));
+                SLOT(settingChanged(QDBusMessage)));
     // ReadAll, not ReadOne: GNOME 43's portal predates ReadOne, and one
     // question covers the three places the setting may be.
     QDBusMessage ask =
