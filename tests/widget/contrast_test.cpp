@@ -1,3 +1,4 @@
+#include "tests/widget/heard.h"
 #include "ui/widgets/images.h"
 #include "ui/widgets/palette.h"
 #include "window_fixture.h"
@@ -196,6 +197,7 @@ TEST_F(ContrastDesktop, FollowsTheDesktopsSetting) {
     const QImage everyday = shown(&window);
     StandInPortal portal({{"org.gnome.desktop.a11y.interface", {{"high-contrast", true}}}});
     Spy painted({QEvent::Paint});
+    Heard heard;
     window.useContrast(std::nullopt);
     ASSERT_TRUE(QTest::qWaitFor([&] { return high(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return painted.got.count(at(lower(0), 0)) > 0; }));
@@ -209,4 +211,5 @@ TEST_F(ContrastDesktop, FollowsTheDesktopsSetting) {
     portal.change("org.freedesktop.appearance", "contrast", 1u);
     ASSERT_TRUE(QTest::qWaitFor([&] { return high(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return painted.got.count(at(upper(9), 2)) > 0; }));
+    EXPECT_TRUE(heard.said.isEmpty() && heard.rods.isEmpty() && heard.notifications.isEmpty());
 }
