@@ -147,4 +147,54 @@
         <translation>已清除。十六进制模式：第 0 到第 7 档可拨 0 到 F。</translation>
     </message>
 </context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>An abacus calculator.</source>
+        <translation>算盘计算器。</translation>
+    </message>
+    <message>
+        <source>Opens this run at a zoom of &lt;percent&gt;: %1. What is kept stays.</source>
+        <translation>本次以 &lt;percent&gt; 的缩放打开：%1。保存的设置不变。</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>百分比</translation>
+    </message>
+    <message>
+        <source>Draws this run in the high-contrast or the everyday palette.</source>
+        <translation>本次以高对比度或日常配色显示。</translation>
+    </message>
+    <message>
+        <source>rodwise-hd: the settings file %1 cannot be read; starting at 100 %.</source>
+        <translation>rodwise-hd：无法读取设置文件 %1；以 100 % 启动。</translation>
+    </message>
+    <message>
+        <source>rodwise-hd: the kept zoom &quot;%1&quot; in %2 is not one of %3; starting at 100 %.</source>
+        <translation>rodwise-hd：%2 中保存的缩放“%1”不是 %3 之一；以 100 % 启动。</translation>
+    </message>
+    <message>
+        <source>rodwise-hd: the kept contrast &quot;%1&quot; in %2 is neither high nor normal; it is not used.</source>
+        <translation>rodwise-hd：%2 中保存的对比度“%1”既不是 high 也不是 normal；不予使用。</translation>
+    </message>
+    <message>
+        <source>rodwise-hd: --zoom %1 is not one of %2; starting at 100 %.</source>
+        <translation>rodwise-hd：--zoom %1 不是 %2 之一；以 100 % 启动。</translation>
+    </message>
+    <message>
+        <source>rodwise-hd: --contrast takes high or normal, not &quot;%1&quot;.</source>
+        <translation>rodwise-hd：--contrast 只接受 high 或 normal，不接受“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>Zoom %1 %, the largest the screen holds</source>
+        <translation>缩放 %1 %，屏幕能容纳的最大值</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>缩放 %1 %</translation>
+    </message>
+</context>
 </TS>

@@ -28,6 +28,13 @@ TEST_F(Captions, TheFontsFoundAndTheirSizes) {
     EXPECT_EQ(pixels(at("resultLine")), 16);
     EXPECT_EQ(pixels(at("rodLabel", 0)), 16);
     EXPECT_EQ(pixels(at(Key::Convert)), 10); // both draw "Hex" inside a key's 21-pixel face
+
+    // At 200 % every box is twice as large, and so is every size that fitted.
+    window.setZoom(200);
+    EXPECT_EQ(pixels(at("title")), chosen ? 32 : 28);
+    EXPECT_EQ(pixels(at("resultLine")), 32);
+    EXPECT_EQ(pixels(at("rodLabel", 0)), 32);
+    EXPECT_EQ(pixels(at(Key::Convert)), 20);
 }
 
 } // namespace

@@ -77,7 +77,7 @@ TEST_F(ContrastWindow, DrawsTheTablesColours) {
                                             {extra, {6, 5}, yellow},
                                             {extra, {7, 5}, black},
                                             {extra, {6, 12}, black},
-                                            {images::bar(0), {200, 7}, white},
+                                            {images::bar(0, images::barSize(0)), {200, 7}, white},
                                             {held, {0, 0}, black},
                                             {held, {13, 6}, white}})
         EXPECT_EQ(rgb(image, at), colour) << at.x() << "," << at.y();

@@ -35,9 +35,10 @@ public:
         if (t != QAccessible::Description || !isCell())
             return QAccessibleWidget::text(t);
         const QImage* image = static_cast<Picture*>(widget())->image();
-        return image == &images::cell(Image::Gap)    ? Accessibility::tr("Bare rod")
-               : image == &images::cell(Image::Bead) ? Accessibility::tr("Bead")
-                                                     : Accessibility::tr("Bead for values above 9");
+        const std::optional<Image> shown = image ? images::cellImage(*image) : std::nullopt;
+        return shown == Image::Gap    ? Accessibility::tr("Bare rod")
+               : shown == Image::Bead ? Accessibility::tr("Bead")
+                                      : Accessibility::tr("Bead for values above 9");
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {

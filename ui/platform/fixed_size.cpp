@@ -12,7 +12,7 @@ constexpr Qt::WindowStates sizedStates = Qt::WindowMaximized | Qt::WindowFullScr
 // Watches a window whose size Qt does not hold fixed (Wayland).
 class SizeKeeper : public QObject {
 public:
-    SizeKeeper(QWidget& window) : QObject(&window), window_(window), size_(window.size()) {}
+    SizeKeeper(QWidget& window) : QObject(&window), window_(window) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -38,7 +38,7 @@ protected:
         case QEvent::Resize:
             // A resize from the compositor (a drag on the frame, tiling)
             // comes in the normal state; the window answers with its size.
-            if (!(window_.windowState() & sizedStates) && window_.size() != size_)
+            if (!(window_.windowState() & sizedStates) && window_.size() != size())
                 QMetaObject::invokeMethod(
                     this, [this] { restore(); }, Qt::QueuedConnection);
             break;
@@ -52,12 +52,15 @@ private:
     void restore() {
         if (window_.windowState() & sizedStates)
             window_.setWindowState(window_.windowState() & ~sizedStates);
-        else if (window_.size() != size_)
-            window_.resize(size_);
+        else if (window_.size() != size())
+            window_.resize(size());
     }
 
+    // The window's fixed size, which a zoom changes: its minimum here, where
+    // the maximum is left open.
+    QSize size() const { return window_.minimumSize(); }
+
     QWidget& window_;
-    const QSize size_;
     bool awaitingFrame_ = false;
 };
 
@@ -77,6 +80,11 @@ void keep(QWidget& window) {
         window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window.installEventFilter(new SizeKeeper(window));
     }
+}
+
+void resized(QWidget& window) {
+    if (window.isWindow() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 } // namespace fixedsize

@@ -16,4 +16,8 @@ namespace fixedsize {
 // for its normal state and size back.
 void keep(QWidget& window);
 
+// Call after the window was given a new fixed size (a zoom): the size kept is
+// the new one, and on Wayland the maximum is open again as keep() leaves it.
+void resized(QWidget& window);
+
 } // namespace fixedsize

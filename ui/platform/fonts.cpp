@@ -9,6 +9,8 @@
 #include <dlfcn.h>
 #endif
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -32,30 +34,33 @@ constexpr int pointsToPixels(double points) {
 constexpr double smallestShare = 0.75;
 constexpr int smallestLegible = 6;
 
-QRect rectOf(std::string_view name, int index = -1) {
+QRect rectOf(int zoom, std::string_view name, int index = -1) {
     for (const layout::Control& c : layout::controls())
         if (c.name == name && c.index == index)
-            return QRect(QPoint(0, 0), layout::pixelRect(c).size());
+            return QRect(QPoint(0, 0), layout::pixelRect(c, zoom).size());
     throw std::logic_error("no such control in the layout");
 }
 
 // A label draws its caption anywhere in its rectangle.
-std::vector<font_fit::Box> labelBoxes(std::string_view name, int index = -1) {
-    const QRect whole = rectOf(name, index);
+std::vector<font_fit::Box> labelBoxes(int zoom, std::string_view name, int index = -1) {
+    const QRect whole = rectOf(zoom, name, index);
     return {{whole, whole}};
 }
 
 // A key, as KeyButton draws it, centres its caption a pixel inside its edge,
 // a pixel further down and right while held down (and for the engraving of a
-// disabled caption), and has the face inside its two-pixel bevel for it.
-std::vector<font_fit::Box> keyBoxes(Key key) {
-    const QRect whole = rectOf("key", static_cast<int>(key));
-    const QRect caption = whole.adjusted(1, 1, -1, -1);
-    const QRect face = whole.adjusted(2, 2, -2, -2);
-    return {{caption, face}, {caption.translated(1, 1), face}};
+// disabled caption), and has the face inside its two-pixel bevel for it; each
+// of those pixels is zoom / 100 pixels at a zoom of 200 % or more.
+std::vector<font_fit::Box> keyBoxes(int zoom, Key key) {
+    const int w = std::max(1, zoom / 100);
+    const QRect whole = rectOf(zoom, "key", static_cast<int>(key));
+    const QRect caption = whole.adjusted(w, w, -w, -w);
+    const QRect face = whole.adjusted(2 * w, 2 * w, -2 * w, -2 * w);
+    return {{caption, face}, {caption.translated(w, w), face}};
 }
 
 struct Text {
+    int zoom;
     const QStringList& families;
     QFont::StyleHint hint;
     double points;
@@ -68,10 +73,11 @@ struct Text {
 QFont fitted(const Text& text) {
     QFont font;
     font.setStyleHint(text.hint);
-    font.setPixelSize(pointsToPixels(text.points));
+    font.setPixelSize(pointsToPixels(text.points * text.zoom / 100));
     font.setBold(text.bold);
     const QStringList found = installed(text.families);
     const int smallest = static_cast<int>(font.pixelSize() * smallestShare + 0.5);
+    const int legible = smallestLegible * text.zoom / 100;
     for (const QString& family : found) {
         font.setFamilies({family});
         if (auto fits =
@@ -81,10 +87,18 @@ QFont fitted(const Text& text) {
     // No family fits at a size that keeps the design: the first one, as small
     // as it must be, rather than a cut caption.
     font.setFamilies(found.isEmpty() ? text.families : QStringList{found.first()});
-    if (auto fits =
-            font_fit::shrunkToFit(font, text.boxes, text.alignment, text.captions, smallestLegible))
+    if (auto fits = font_fit::shrunkToFit(font, text.boxes, text.alignment, text.captions, legible))
         return *fits;
     return font;
+}
+
+// Each text's font once per zoom: measuring draws its captions.
+template <typename Make> QFont once(int zoom, Make make) {
+    static std::map<int, QFont> fonts;
+    auto found = fonts.find(zoom);
+    if (found == fonts.end())
+        found = fonts.emplace(zoom, make()).first;
+    return found->second;
 }
 
 } // namespace
@@ -129,49 +143,55 @@ const QStringList& heiFamilies() {
     return families;
 }
 
-QFont title() {
-    static const QFont font = fitted({songFamilies(),
-                                      QFont::Serif,
-                                      12,
-                                      false,
-                                      labelBoxes("title"),
-                                      Qt::AlignLeft | Qt::AlignVCenter,
-                                      {QStringLiteral("Tallwood")}});
-    return font;
+QFont title(int zoom) {
+    return once(zoom, [zoom] {
+        return fitted({zoom,
+                       songFamilies(),
+                       QFont::Serif,
+                       12,
+                       false,
+                       labelBoxes(zoom, "title"),
+                       Qt::AlignLeft | Qt::AlignVCenter,
+                       {QStringLiteral("Tallwood")}});
+    });
 }
 
-QFont resultLine() {
+QFont resultLine(int zoom) {
     // The widest texts the line shows: a decimal conversion of the largest
     // hexadecimal number, and the largest hexadecimal first number.
-    static const QFont font =
-        fitted({songFamilies(),
-                QFont::Serif,
-                12,
-                true,
-                labelBoxes("resultLine"),
-                Qt::AlignLeft | Qt::AlignVCenter,
-                {QStringLiteral("D = 4294967295"), QStringLiteral("H = 7FFFFFFF")}});
-    return font;
+    return once(zoom, [zoom] {
+        return fitted({zoom,
+                       songFamilies(),
+                       QFont::Serif,
+                       12,
+                       true,
+                       labelBoxes(zoom, "resultLine"),
+                       Qt::AlignLeft | Qt::AlignVCenter,
+                       {QStringLiteral("D = 4294967295"), QStringLiteral("H = 7FFFFFFF")}});
+    });
 }
 
-QFont rodLabel() {
+QFont rodLabel(int zoom) {
     // Measured in the narrowest label, rod 9's.
-    static const QFont font =
-        fitted({heiFamilies(), QFont::SansSerif, 12, true, labelBoxes("rodLabel", 9),
-                Qt::AlignCenter, QStringLiteral("0 1 2 3 4 5 6 7 8 9").split(QLatin1Char(' '))});
-    return font;
+    return once(zoom, [zoom] {
+        return fitted({zoom, heiFamilies(), QFont::SansSerif, 12, true,
+                       labelBoxes(zoom, "rodLabel", 9), Qt::AlignCenter,
+                       QStringLiteral("0 1 2 3 4 5 6 7 8 9").split(QLatin1Char(' '))});
+    });
 }
 
-QFont textKey() {
-    static const QFont font = fitted({heiFamilies(),
-                                      QFont::SansSerif,
-                                      7.5,
-                                      false,
-                                      keyBoxes(Key::Convert),
-                                      Qt::AlignCenter,
-                                      {QStringLiteral("H-D"), QStringLiteral("Hex"),
-                                       QStringLiteral("H.+"), QStringLiteral("H.-")}});
-    return font;
+QFont textKey(int zoom) {
+    return once(zoom, [zoom] {
+        return fitted({zoom,
+                       heiFamilies(),
+                       QFont::SansSerif,
+                       7.5,
+                       false,
+                       keyBoxes(zoom, Key::Convert),
+                       Qt::AlignCenter,
+                       {QStringLiteral("H-D"), QStringLiteral("Hex"), QStringLiteral("H.+"),
+                        QStringLiteral("H.-")}});
+    });
 }
 
 } // namespace fonts

@@ -26,10 +26,12 @@ const QStringList& heiFamilies();
 // The fonts of the window's texts, each at its size of the window's design or,
 // where the family found draws a caption wider or taller than its box, at the
 // largest smaller size (or in the next family) that draws every caption whole.
-// Each is measured once, when first asked for.
-QFont title();      // "Tallwood"
-QFont resultLine(); // up to "D = 4294967295"
-QFont rodLabel();   // one digit
-QFont textKey();    // "H-D", "Hex", "H.+", "H.-"
+// At a zoom (in percent) each size is that many percent of it and the boxes
+// are the zoomed controls'. Each is measured once per zoom, when first asked
+// for.
+QFont title(int zoomPercent = 100);      // "Tallwood"
+QFont resultLine(int zoomPercent = 100); // up to "D = 4294967295"
+QFont rodLabel(int zoomPercent = 100);   // one digit
+QFont textKey(int zoomPercent = 100);    // "H-D", "Hex", "H.+", "H.-"
 
 } // namespace fonts

@@ -26,13 +26,18 @@ BoardKeys::BoardKeys(QWidget* window, Calculator& calculator, ControlLookup cont
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(Keyboard::tr("Abacus board"));
+    relayout(100);
+    qApp->installEventFilter(this);
+    for (int r = 0; r < rodCount; ++r)
+        told_[std::size_t(r)] = valueOf(r);
+}
+
+void BoardKeys::relayout(int zoomPercent) {
+    zoom_ = zoomPercent;
     setGeometry(control_(u"bar", 1)->geometry() | control_(u"bar", 0)->geometry());
     // The mark stands on the bars alone: masked to them, this widget takes no
     // part in the repaint of a cell between them.
     setMask(QRegion(barIn(1)) + QRegion(barIn(0)));
-    qApp->installEventFilter(this);
-    for (int r = 0; r < rodCount; ++r)
-        told_[std::size_t(r)] = valueOf(r);
 }
 
 // A bar, 0 the bottom one and 1 the top one, in this widget's coordinates.
@@ -117,10 +122,13 @@ void BoardKeys::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     const QRect column = columnOf(rod_);
+    // Inset 6 pixels from the column's sides and 3 from the bar's edges, at 100 %.
+    const int side = layout::twipsToPixels(90, zoom_);
+    const int edge = layout::twipsToPixels(45, zoom_);
     for (const int bar : {1, 0}) {
         const QRect place = barIn(bar);
-        painter.fillRect(column.left() + 6, place.top() + 3, column.width() - 12,
-                         place.height() - 6, palette::current().mark);
+        painter.fillRect(column.left() + side, place.top() + edge, column.width() - 2 * side,
+                         place.height() - 2 * edge, palette::current().mark);
     }
 }
 

@@ -45,6 +45,9 @@ public:
     // What each rod holds and, in this widget's coordinates, where it stands.
     int valueOf(int rod) const { return calculator_.board.value(rod); }
     QRect columnOf(int rod) const;
+    // Takes the bars' places again after the window's controls moved, and
+    // draws the mark at the zoom.
+    void relayout(int zoomPercent);
     // The mark back on rod 0, as the board starts afresh after a clear.
     void markRodZero() { moveTo(0); }
 
@@ -72,6 +75,7 @@ private:
     ControlLookup control_;
     Listeners listeners_;
     int rod_ = 0;
+    int zoom_ = 100;
     bool keyboardInUse_ = false;
     std::array<int, rodCount> told_{};
 };

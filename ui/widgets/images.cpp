@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <tuple>
 
 namespace images {
 namespace {
@@ -42,102 +44,112 @@ BeadRow beadRow(QRect box, int tipWidth, int y) {
     return {box.left() + (box.width() - width) / 2, width};
 }
 
-// A wooden bead seen from the side, lit from above.
-void drawBead(QImage& image, QRect box, QColor wood, int tipWidth) {
+// A wooden bead seen from the side, lit from above. Its rim and highlight are
+// rim pixels thick, so a larger bead keeps the look of the 100 % one with
+// edges one device pixel sharp.
+void drawBead(QImage& image, QRect box, QColor wood, int tipWidth, int rim = 1) {
     const int mid = box.top() + box.height() / 2;
     const QColor light = wood.lighter(128);
     const QColor dark = wood.darker(130);
-    const QColor rim = wood.darker(165);
+    const QColor rimColour = wood.darker(165);
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const double span = y <= mid ? mid - box.top() : box.bottom() - mid;
         const auto [left, width] = beadRow(box, tipWidth, y);
         const QColor body =
             y <= mid ? mix(light, wood, (y - box.top()) / span) : mix(wood, dark, (y - mid) / span);
-        const bool edgeRow = y == box.top() || y == box.bottom();
+        const bool edgeRow = y < box.top() + rim || y > box.bottom() - rim;
         for (int x = left; x < left + width; ++x) {
-            const bool edge = edgeRow || x == left || x == left + width - 1;
-            image.setPixelColor(x, y, edge ? rim : body);
+            const bool edge = edgeRow || x < left + rim || x >= left + width - rim;
+            image.setPixelColor(x, y, edge ? rimColour : body);
         }
     }
     // A soft highlight on the upper left face.
     const QColor shine = wood.lighter(150);
     const int cx = box.left() + box.width() / 2;
     const int row = box.top() + box.height() / 4;
-    for (int x = cx - box.width() / 4; x < cx - 1; ++x)
-        image.setPixelColor(x, row, shine);
+    for (int y = row; y < row + rim; ++y)
+        for (int x = cx - box.width() / 4; x < cx - rim; ++x)
+            image.setPixelColor(x, y, shine);
 }
 
-// The same bead in one flat colour, for high contrast, with stripes of
-// another colour across the rows given (the rows' ends keep the bead's colour,
-// so a stripe never touches the field).
-void drawFlatBead(QImage& image, QRect box, QColor colour, int tipWidth,
-                  std::initializer_list<int> stripeRows = {}, QColor stripe = {}) {
+// The same bead in one flat colour, for high contrast, with stripes of another
+// colour across the rows [first, last) of each band; the rows' rim pixels at
+// either end keep the bead's colour, so a stripe never touches the field.
+void drawFlatBead(QImage& image, QRect box, QColor colour, int tipWidth, int rim,
+                  std::initializer_list<std::pair<int, int>> bands = {}, QColor stripe = {}) {
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const auto [left, width] = beadRow(box, tipWidth, y);
-        const bool striped = std::find(stripeRows.begin(), stripeRows.end(), y) != stripeRows.end();
+        const bool striped = std::any_of(bands.begin(), bands.end(), [y](auto band) {
+            return y >= band.first && y < band.second;
+        });
         for (int x = left; x < left + width; ++x) {
-            const bool end = x == left || x == left + width - 1;
+            const bool end = x < left + rim || x >= left + width - rim;
             image.setPixelColor(x, y, striped && !end ? stripe : colour);
         }
     }
 }
 
-// A bead of a cell: the everyday one fills the cell's height; the high-contrast
-// one leaves a row of field above and below, so that it never touches the rod
-// of the cell next to it, nor the next bead.
-void drawCellBead(QImage& image, const palette::Colours& colours, bool extra) {
-    const QColor wood = extra ? colours.extraBead : colours.bead;
-    if (!colours.high) {
-        drawBead(image, QRect(1, 0, 31, cellHeight), wood, 11);
-        return;
-    }
-    const QRect box(1, 1, 31, cellHeight - 2);
-    if (extra)
-        drawFlatBead(image, box, wood, 11, {5, 6, 12, 13}, colours.extraStripe);
-    else
-        drawFlatBead(image, box, wood, 11);
+// A length of the 100 % picture at a picture scale.
+int scaled(double length, double scale) {
+    return static_cast<int>(std::lround(length * scale));
 }
 
-QImage drawCell(Image which, const palette::Colours& colours) {
-    switch (which) {
-    case Image::Gap: {
+// A cell drawn at size; at 33 x 18 it is the window's own picture. The
+// high-contrast bead leaves a row of field above and below, so that it never
+// touches the rod of the cell next to it, nor the next bead.
+QImage drawCell(Image which, QSize size, const palette::Colours& colours) {
+    const double sx = size.width() / double(cellWidth);
+    const double sy = size.height() / double(cellHeight);
+    const int rim = std::max(1, static_cast<int>(std::min(sx, sy)));
+    const int gap = colours.high ? scaled(1, sy) : 0;
+    const QRect beadBox(scaled(1, sx), gap, scaled(32, sx) - scaled(1, sx),
+                        size.height() - 2 * gap);
+    const bool extra = which == Image::ExtraBead;
+    QImage image = blank(size.width(), size.height(),
+                         which == Image::Gap ? colours.field
+                         : extra             ? colours.extraField
+                                             : colours.beadField);
+    if (which == Image::Gap) {
         // The bare rod, two pixels wide down the middle, rounded by its shading.
-        QImage image = blank(cellWidth, cellHeight, colours.field);
-        for (int y = 0; y < cellHeight; ++y) {
-            image.setPixelColor(15, y, colours.rodLit);
-            image.setPixelColor(16, y, colours.rodShade);
-        }
-        return image;
+        QPainter painter(&image);
+        painter.fillRect(scaled(15, sx), 0, scaled(16, sx) - scaled(15, sx), size.height(),
+                         colours.rodLit);
+        painter.fillRect(scaled(16, sx), 0, scaled(17, sx) - scaled(16, sx), size.height(),
+                         colours.rodShade);
+    } else if (!colours.high) {
+        drawBead(image, beadBox, extra ? colours.extraBead : colours.bead, scaled(11, sx), rim);
+    } else if (extra) {
+        drawFlatBead(image, beadBox, colours.extraBead, scaled(11, sx), rim,
+                     {{scaled(5, sy), scaled(7, sy)}, {scaled(12, sy), scaled(14, sy)}},
+                     colours.extraStripe);
+    } else {
+        drawFlatBead(image, beadBox, colours.bead, scaled(11, sx), rim);
     }
-    case Image::Bead: {
-        QImage image = blank(cellWidth, cellHeight, colours.beadField);
-        drawCellBead(image, colours, false);
-        return image;
-    }
-    case Image::ExtraBead: {
-        QImage image = blank(cellWidth, cellHeight, colours.extraField);
-        drawCellBead(image, colours, true);
-        return image;
-    }
-    }
-    return {};
+    return image;
 }
 
-// Horizontal stripes, one grey per row, mid grey at the top fading to black.
-QImage drawBar(int width, bool darkOnTop, const palette::Colours& colours) {
+// Horizontal stripes, one grey per 100 % row, mid grey at the top fading to
+// black; a taller bar gives each grey its share of the rows.
+QImage drawBar(QSize size, bool darkOnTop, const palette::Colours& colours) {
     if (colours.bar.isValid())
-        return blank(width, 15, colours.bar);
+        return blank(size.width(), size.height(), colours.bar);
     static constexpr std::array<QRgb, 15> rows{0x7B7B7B, 0x707070, 0x656565, 0x5B5B5B, 0x535A54,
                                                0x464646, 0x373737, 0x373737, 0x212121, 0x212121,
                                                0x212121, 0x090909, 0x090909, 0x090909, 0x090909};
-    QImage image(width, static_cast<int>(rows.size()), QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto row = static_cast<std::size_t>(darkOnTop ? image.height() - 1 - y : y);
-        painter.fillRect(0, y, width, 1, QColor(rows[row]));
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
+        const auto stripe = static_cast<std::size_t>(y * int(rows.size()) / height);
+        const auto row = darkOnTop ? rows.size() - 1 - stripe : stripe;
+        painter.fillRect(0, y, size.width(), 1, QColor(rows[row]));
     }
     painter.end();
     return image;
+}
+
+int keyBeadWidth(Key key) {
+    return key == Key::Multiply ? 27 : key == Key::Clear ? 19 : 20;
 }
 
 int keySlot(Key key) {
@@ -153,9 +165,12 @@ int keySlot(Key key) {
     }
 }
 
-QImage drawKeySymbol(Key key, const palette::Colours& colours) {
-    QImage image = blank(20, 15, colours.keyField);
+// The key's pictures are drawn in the 100 % picture's coordinates, scaled as
+// vectors: every edge is drawn afresh at the device pixel size.
+QImage drawKeySymbol(Key key, QSize size, const palette::Colours& colours) {
+    QImage image = blank(size.width(), size.height(), colours.keyField);
     QPainter painter(&image);
+    painter.scale(size.width() / 20.0, size.height() / 15.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours.keyCorner);
@@ -164,15 +179,20 @@ QImage drawKeySymbol(Key key, const palette::Colours& colours) {
     return image;
 }
 
-QImage drawKeyBead(Key key, const palette::Colours& colours) {
+QImage drawKeyBead(Key key, QSize size, const palette::Colours& colours) {
     const QColor silver = colours.keyBeadField;
-    const int width = key == Key::Multiply ? 27 : key == Key::Clear ? 19 : 20;
-    QImage image = blank(width, 12, silver);
+    const int width = keyBeadWidth(key);
+    const double sx = size.width() / double(width);
+    const double sy = size.height() / 12.0;
+    QImage image = blank(size.width(), size.height(), silver);
+    const QRect box(scaled(1, sx), 0, scaled(width - 1, sx) - scaled(1, sx), size.height());
+    const int rim = std::max(1, static_cast<int>(std::min(sx, sy)));
     if (colours.high)
-        drawFlatBead(image, QRect(1, 0, width - 2, 12), colours.bead, 7);
+        drawFlatBead(image, box, colours.bead, scaled(7, sx), rim);
     else
-        drawBead(image, QRect(1, 0, width - 2, 12), colours.bead, 7);
+        drawBead(image, box, colours.bead, scaled(7, sx), rim);
     QPainter painter(&image);
+    painter.scale(sx, sy);
     switch (key) {
     case Key::Divide: // cut into an upper and a lower half
         painter.fillRect(0, 5, width, 2, silver);
@@ -190,47 +210,77 @@ QImage drawKeyBead(Key key, const palette::Colours& colours) {
     return image;
 }
 
-// Each picture drawn once per palette, on first use.
-template <typename Draw> auto drawnOnce(Draw draw) {
-    using Set = decltype(draw(palette::everyday()));
-    static const Set everyday = draw(palette::everyday());
-    if (!palette::current().high)
-        return &everyday;
-    static const Set high = draw(palette::highContrast());
-    return &high;
+QSize scaledSize(QSize size, double scale) {
+    return {scaled(size.width(), scale), scaled(size.height(), scale)};
+}
+
+// Every picture once per kind, device size and palette. A std::map keeps each image
+// where it is while others are added, so widgets may hold pointers to them;
+// a window visits at most a few sizes.
+template <typename Draw> const QImage& cached(int kind, QSize size, Draw draw) {
+    static std::map<std::tuple<int, int, int>, QImage> pictures;
+    const palette::Colours& colours = palette::current();
+    const auto key = std::make_tuple(kind + (colours.high ? 100 : 0), size.width(), size.height());
+    auto found = pictures.find(key);
+    if (found == pictures.end())
+        found = pictures.emplace(key, draw(colours)).first;
+    return found->second;
 }
 
 } // namespace
 
-const QImage& cell(Image image) {
-    const auto* cells = drawnOnce([](const palette::Colours& c) {
-        return std::array<QImage, 3>{drawCell(Image::Gap, c), drawCell(Image::Bead, c),
-                                     drawCell(Image::ExtraBead, c)};
-    });
-    return (*cells)[static_cast<std::size_t>(image)];
+QSize cellSize() {
+    return {cellWidth, cellHeight};
 }
 
-const QImage& bar(int index) {
-    const auto* bars = drawnOnce([](const palette::Colours& c) {
-        return std::array<QImage, 2>{drawBar(440, true, c), drawBar(420, false, c)};
-    });
-    return bars->at(index == 0 ? 0 : 1);
+QSize barSize(int index) {
+    return {index == 0 ? 440 : 420, 15};
 }
 
-const QImage& keySymbol(Key key) {
-    const auto* symbols = drawnOnce([](const palette::Colours& c) {
-        return std::array<QImage, 4>{drawKeySymbol(Key::Multiply, c), drawKeySymbol(Key::Divide, c),
-                                     drawKeySymbol(Key::Equals, c), drawKeySymbol(Key::Clear, c)};
-    });
-    return (*symbols)[static_cast<std::size_t>(keySlot(key))];
+QSize keySymbolSize(double scale) {
+    return scaledSize({20, 15}, scale);
 }
 
-const QImage& keyBead(Key key) {
-    const auto* beads = drawnOnce([](const palette::Colours& c) {
-        return std::array<QImage, 4>{drawKeyBead(Key::Multiply, c), drawKeyBead(Key::Divide, c),
-                                     drawKeyBead(Key::Equals, c), drawKeyBead(Key::Clear, c)};
+QSize keyBeadSize(Key key, double scale) {
+    return scaledSize({keyBeadWidth(key), 12}, scale);
+}
+
+// Each cell's picture is marked with what it shows, for a screen reader asking.
+const QString cellTextKey = QStringLiteral("cell");
+
+const QImage& cell(Image image, QSize size) {
+    return cached(static_cast<int>(image), size, [&](const palette::Colours& colours) {
+        QImage picture = drawCell(image, size, colours);
+        picture.setText(cellTextKey, QString::number(static_cast<int>(image)));
+        return picture;
     });
-    return (*beads)[static_cast<std::size_t>(keySlot(key))];
+}
+
+std::optional<Image> cellImage(const QImage& picture) {
+    bool ok = false;
+    const int shown = picture.text(cellTextKey).toInt(&ok);
+    if (!ok || shown < 0 || shown > static_cast<int>(Image::ExtraBead))
+        return std::nullopt;
+    return static_cast<Image>(shown);
+}
+
+const QImage& bar(int index, QSize size) {
+    return cached(index == 0 ? 10 : 11, size, [&](const palette::Colours& colours) {
+        return drawBar(size, index == 0, colours);
+    });
+}
+
+const QImage& keySymbol(Key key, double scale) {
+    const QSize size = keySymbolSize(scale);
+    return cached(20 + keySlot(key), size, [&](const palette::Colours& colours) {
+        return drawKeySymbol(key, size, colours);
+    });
+}
+
+const QImage& keyBead(Key key, double scale) {
+    const QSize size = keyBeadSize(key, scale);
+    return cached(30 + keySlot(key), size,
+                  [&](const palette::Colours& colours) { return drawKeyBead(key, size, colours); });
 }
 
 void drawKeyGlyph(QPainter& painter, Key key, const QRectF& box) {

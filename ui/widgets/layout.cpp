@@ -114,9 +114,41 @@ std::vector<Control> build() {
 
 } // namespace
 
-QRect pixelRect(const Control& c) {
-    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
-            twipsToPixels(c.height)};
+QRect pixelRect(const Control& c, int zoomPercent) {
+    // At 100 % each length is rounded by itself, as the window has always
+    // been drawn.
+    if (zoomPercent == 100)
+        return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+                twipsToPixels(c.height)};
+    const int left = twipsToPixels(c.left, zoomPercent);
+    const int top = twipsToPixels(c.top, zoomPercent);
+    return {left, top, twipsToPixels(c.left + c.width, zoomPercent) - left,
+            twipsToPixels(c.top + c.height, zoomPercent) - top};
+}
+
+QSize windowSize(int zoomPercent) {
+    return {twipsToPixels(windowWidth, zoomPercent), twipsToPixels(windowHeight, zoomPercent)};
+}
+
+int largestZoomWithin(QSize room) {
+    int largest = zoomSteps.front();
+    for (const int step : zoomSteps)
+        if (windowSize(step).width() <= room.width() && windowSize(step).height() <= room.height())
+            largest = step;
+    return largest;
+}
+
+int zoomStep(int zoomPercent, int direction, int largest) {
+    int found = zoomPercent;
+    for (const int step : zoomSteps) {
+        if (step > largest)
+            break;
+        if (direction > 0 && step > zoomPercent)
+            return step;
+        if (direction < 0 && step < zoomPercent)
+            found = step;
+    }
+    return direction < 0 ? found : zoomPercent;
 }
 
 const std::vector<Control>& controls() {

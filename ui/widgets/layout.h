@@ -5,6 +5,7 @@
 
 #include <QRect>
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -50,12 +51,33 @@ struct Control {
 inline constexpr int windowWidth = 6570;
 inline constexpr int windowHeight = 4200;
 
-// 15 twips make one pixel at 96 dots per inch; rounded to the nearest pixel.
-constexpr int twipsToPixels(int twips) {
-    return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
+// 15 twips make one pixel at 96 dots per inch and at a zoom of 100 %; the
+// zoom in percent multiplies it. Rounded to the nearest pixel (15 being odd,
+// a 100 % pixel is never a tie).
+constexpr int twipsToPixels(int twips, int zoomPercent = 100) {
+    const long long scaled = static_cast<long long>(twips) * zoomPercent;
+    return static_cast<int>(scaled >= 0 ? (scaled + 750) / 1500 : -((-scaled + 750) / 1500));
 }
 
-QRect pixelRect(const Control& control);
+// The control's rectangle at the zoom. At 100 % each of its four numbers is
+// rounded by itself; at any other zoom its right and bottom edges are the
+// table's edges zoomed and rounded, so that controls that touch in the table
+// (the cells, 22.5 pixels high at 125 %) touch on the screen.
+QRect pixelRect(const Control& control, int zoomPercent = 100);
+
+// The zooms a user steps through, in percent, smallest first.
+inline constexpr std::array<int, 8> zoomSteps{100, 125, 150, 175, 200, 250, 300, 400};
+
+// The window's size at a zoom.
+QSize windowSize(int zoomPercent);
+
+// The largest zoom step whose window fits in room (100 % when none does).
+int largestZoomWithin(QSize room);
+
+// The step after (direction 1) or before (-1) zoomPercent, no larger than
+// largest; zoomPercent itself when there is none. A zoom between two steps
+// goes to the next one in the direction.
+int zoomStep(int zoomPercent, int direction, int largest);
 
 // Every control of the window, parents before their children.
 const std::vector<Control>& controls();

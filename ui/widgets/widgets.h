@@ -19,7 +19,9 @@
 std::optional<MouseButton> beadButton(Qt::MouseButton button);
 
 // A picture control: a bead cell, a bar, an image source or the beam. It shows
-// its image unscaled from its top-left corner over an optional fill, reports a
+// its image unscaled from its top-left corner over an optional fill (an image
+// drawn at the screen's device pixels covers its size divided by the screen's
+// scale factor), reports a
 // mouse press with the button, and a click (left press and release on it).
 //
 // A disabled picture looks exactly like an enabled one, and swallows every
@@ -62,12 +64,16 @@ public:
     // draw that symbol, any other key for a caption key.
     KeyButton(Key key, bool picture, QWidget* parent);
 
+    // The zoom its edge and symbol are drawn at; the caption's is its font's.
+    void setZoom(int zoomPercent);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Key key_;
     bool picture_;
+    int zoom_ = 100;
 };
 
 // A radio button of the beam: only its round mark, 12 x 12 on the beam's grey,
@@ -77,12 +83,17 @@ class BeamRadio : public QRadioButton {
 public:
     explicit BeamRadio(QWidget* parent);
 
+    void setZoom(int zoomPercent);
+
 protected:
     bool hitButton(const QPoint& pos) const override;
     void paintEvent(QPaintEvent* event) override;
     // Left and Right move the check to the next button of the group and the
     // focus with it, whichever button has the focus; Up and Down do nothing.
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int zoom_ = 100;
 };
 
 // A label that reports a click (left press and release on it).

@@ -16,9 +16,16 @@
 #include "ui/window/clipboard.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -44,6 +51,31 @@ void showLabel(QLabel* widget, const Label& label) {
         widget->setAttribute(Qt::WA_TransparentForMouseEvents, !label.visible);
 }
 
+class Zoom {
+    Q_DECLARE_TR_FUNCTIONS(Zoom)
+};
+
+// A zoom key: 1 for Ctrl+Plus (also Ctrl+= and the keypad's Ctrl++), -1 for
+// Ctrl+Minus, 0 for Ctrl+0; nothing for any other key. Shift is allowed, as
+// "+" is a shifted key on most layouts.
+std::optional<int> zoomKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (held != Qt::ControlModifier)
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return 1;
+    case Qt::Key_Minus:
+        return -1;
+    case Qt::Key_0:
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
 // The image each hidden image source holds.
 Image sourceImage(std::string_view name) {
     return name == "extraBeadImage" ? Image::ExtraBead
@@ -64,8 +96,7 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     accessibility::install();
     setObjectName(QStringLiteral("calculator"));
     setWindowTitle(QStringLiteral("Rodwise H-D"));
-    setFixedSize(layout::twipsToPixels(layout::windowWidth),
-                 layout::twipsToPixels(layout::windowHeight));
+    setFixedSize(layout::windowSize(zoom_));
     fixedsize::keep(*this);
     for (const layout::Control& c : layout::controls())
         addControl(c);
@@ -86,7 +117,111 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
         button->setFocusPolicy(Qt::TabFocus);
 
     calculator_.panel.onBeep([this] { bell::ring(*this); });
+    qApp->installEventFilter(this);
     sync();
+}
+
+int Window::largestZoom() const {
+    const QScreen* shown = screen();
+    if (!shown)
+        return layout::zoomSteps.front();
+    // The window's frame (title bar and borders) takes room as well.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    return layout::largestZoomWithin(shown->availableGeometry().size() - frame);
+}
+
+QSize Window::devicePixels(QSize size) const {
+    const double scale = devicePixelRatioF() * zoom_ / 100;
+    return {static_cast<int>(std::lround(size.width() * scale)),
+            static_cast<int>(std::lround(size.height() * scale))};
+}
+
+void Window::setZoom(int zoomPercent) {
+    if (zoomPercent == zoom_)
+        return;
+    zoom_ = zoomPercent;
+    // Nothing reaches the screen until every control stands at its new place.
+    setUpdatesEnabled(false);
+    const double ratio = devicePixelRatioF();
+    auto scaled = [ratio, zoomPercent](QSize size) {
+        const double scale = ratio * zoomPercent / 100;
+        return QSize(static_cast<int>(std::lround(size.width() * scale)),
+                     static_cast<int>(std::lround(size.height() * scale)));
+    };
+    for (const auto& [c, widget] : placed_) {
+        widget->setGeometry(layout::pixelRect(*c, zoomPercent));
+        using layout::Kind;
+        switch (c->kind) {
+        case Kind::Title:
+            widget->setFont(fonts::title(zoomPercent));
+            break;
+        case Kind::ResultLine:
+            widget->setFont(fonts::resultLine(zoomPercent));
+            break;
+        case Kind::RodLabel:
+            widget->setFont(fonts::rodLabel(zoomPercent));
+            break;
+        case Kind::TextKey:
+            widget->setFont(fonts::textKey(zoomPercent));
+            [[fallthrough]];
+        case Kind::PictureKey:
+            static_cast<KeyButton*>(widget)->setZoom(zoomPercent);
+            break;
+        case Kind::Bar:
+            static_cast<Picture*>(widget)->setImage(
+                &images::bar(c->index, scaled(images::barSize(c->index))));
+            break;
+        case Kind::ImageSource:
+            static_cast<Picture*>(widget)->setImage(
+                &images::cell(sourceImage(c->name), scaled(images::cellSize())));
+            break;
+        case Kind::Radio:
+            static_cast<BeamRadio*>(widget)->setZoom(zoomPercent);
+            break;
+        default:
+            break;
+        }
+    }
+    board_->relayout(zoomPercent);
+    setFixedSize(layout::windowSize(zoomPercent));
+    fixedsize::resized(*this);
+    sync(false);
+    setUpdatesEnabled(true);
+}
+
+void Window::stepZoom(int direction) {
+    const int largest = largestZoom();
+    const int wanted =
+        direction == 0 ? layout::zoomSteps.front() : layout::zoomStep(zoom_, direction, largest);
+    if (wanted == zoom_) {
+        // At the largest step that fits nothing grows; a screen reader hears
+        // why. No bell: the bell is the sign of a refusal, which clears.
+        if (direction > 0)
+            speech::say(this, Zoom::tr("Zoom %1 %, the largest the screen holds").arg(zoom_));
+        return;
+    }
+    setZoom(wanted);
+    speech::say(this, Zoom::tr("Zoom %1 %").arg(zoom_));
+    if (onZoomChosen)
+        onZoomChosen(zoom_);
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel)
+        return false;
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!(wheel->modifiers() & Qt::ControlModifier) || !widget || widget->window() != this)
+        return false;
+    // A notch is 120; a smooth wheel or touchpad sends less and adds up.
+    wheelTurn_ += wheel->angleDelta().y();
+    while (wheelTurn_ >= 120 || wheelTurn_ <= -120) {
+        const int direction = wheelTurn_ > 0 ? 1 : -1;
+        wheelTurn_ -= 120 * direction;
+        stepZoom(direction);
+    }
+    wheel->accept();
+    return true;
 }
 
 void Window::addControl(const layout::Control& c) {
@@ -121,7 +256,8 @@ void Window::addControl(const layout::Control& c) {
     accessibility::describe(widget, c);
     if (c.index >= 0)
         widget->setProperty("index", c.index);
-    widget->setGeometry(layout::pixelRect(c));
+    widget->setGeometry(layout::pixelRect(c, zoom_));
+    placed_.emplace_back(&c, widget);
 }
 
 QWidget* Window::addLabel(const layout::Control& c, QWidget* parent) {
@@ -181,7 +317,10 @@ QWidget* Window::addCell(const layout::Control& c, QWidget* parent) {
     });
     const Board& board = calculator_.board;
     syncs_.push_back([cell, &board, place, rod = c.rod]() {
-        cell->setImage(&images::cell(board.image(place.deck, rod, place.cell)));
+        // The cell's picture at its device pixels: at a zoom between whole
+        // pixels neighbouring cells may differ by one.
+        const QSize size = (QSizeF(cell->size()) * cell->devicePixelRatioF()).toSize();
+        cell->setImage(&images::cell(board.image(place.deck, rod, place.cell), size));
         const bool enabled = board.takesPress(place.deck, rod, place.cell);
         if (cell->isEnabled() != enabled)
             cell->setEnabled(enabled);
@@ -193,7 +332,9 @@ QWidget* Window::addCell(const layout::Control& c, QWidget* parent) {
 QWidget* Window::addPicture(const layout::Control& c, QWidget* parent) {
     auto* picture = new Picture(parent);
     if (c.kind == layout::Kind::Bar) {
-        restyles_.push_back([picture, i = c.index] { picture->setImage(&images::bar(i)); });
+        restyles_.push_back([this, picture, i = c.index] {
+            picture->setImage(&images::bar(i, devicePixels(images::barSize(i))));
+        });
         picture->onClick = answer([this] { calculator_.panel.showRodLabels(true); });
     } else if (c.kind == layout::Kind::Beam) {
         restyles_.push_back([picture] {
@@ -202,8 +343,9 @@ QWidget* Window::addPicture(const layout::Control& c, QWidget* parent) {
         });
         picture->onClick = answer([this] { calculator_.board.reset(); });
     } else {
-        restyles_.push_back(
-            [picture, image = sourceImage(c.name)] { picture->setImage(&images::cell(image)); });
+        restyles_.push_back([this, picture, image = sourceImage(c.name)] {
+            picture->setImage(&images::cell(image, devicePixels(images::cellSize())));
+        });
         picture->hide();
     }
     return picture;
@@ -278,7 +420,9 @@ void Window::afterKey(Key key, bool refused) {
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy)) {
+    if (const std::optional<int> direction = zoomKey(*event)) {
+        stepZoom(*direction);
+    } else if (event->matches(QKeySequence::Copy)) {
         clipboard::copy(calculator_);
     } else if (event->matches(QKeySequence::Paste)) {
         paste();

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class BoardKeys;
@@ -47,12 +48,28 @@ public:
     // false (the command line's or the kept choice); with no choice, whatever
     // the desktop asks for, followed while the window is open.
     void useContrast(std::optional<bool> chosen);
+    // The zoom in percent, one of layout::zoomSteps: every control at its
+    // place in the layout table times the zoom, its pictures and texts drawn
+    // afresh at that size, the window's fixed size its 100 % size times it.
+    int zoom() const { return zoom_; }
+    // Changes everything at once, in one frame; the board, the result line and
+    // the keyboard's mark stay as they are.
+    void setZoom(int zoomPercent);
+    // The largest zoom step the screen's available area holds.
+    int largestZoom() const;
+    // Called after a zoom key or Ctrl with the wheel changed the zoom, with the
+    // new one: what a user chose, to be kept.
+    std::function<void(int zoomPercent)> onZoomChosen;
 
 protected:
-    // The keys of the key row, Ctrl+C, and Ctrl+V (Shift+Insert).
+    // The keys of the key row, the zoom keys, Ctrl+C, and Ctrl+V (Shift+Insert).
     void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl with the wheel over any control of the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A zoom key or wheel step: 1 larger, -1 smaller, 0 back to 100 %.
+    void stepZoom(int direction);
     void addControl(const layout::Control& c);
     QWidget* addLabel(const layout::Control& c, QWidget* parent);
     QWidget* addKey(const layout::Control& c, QWidget* parent);
@@ -63,6 +80,8 @@ private:
     void syncOption();
     // Draws every control in the everyday or the high-contrast colours.
     void showContrast(bool high);
+    // A picture's size at 100 % in device pixels at the zoom.
+    QSize devicePixels(QSize size) const;
     // Tells a screen reader what a key of the key row did, and puts the
     // keyboard's mark back on rod 0 after a clear.
     void afterKey(Key key, bool refused);
@@ -73,6 +92,10 @@ private:
     void paste();
 
     Calculator calculator_;
+    // Each control of the layout table with its widget, for a new zoom.
+    std::vector<std::pair<const layout::Control*, QWidget*>> placed_;
+    int zoom_ = 100;
+    int wheelTurn_ = 0; // the wheel's turn not yet a whole step, in eighths of a degree
     QButtonGroup* options_;
     BoardKeys* board_ = nullptr;
     std::vector<std::function<void()>> syncs_;

@@ -1,0 +1,173 @@
+#include "ui/platform/start_options.h"
+
+#include "ui/widgets/layout.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+class Options {
+    Q_DECLARE_TR_FUNCTIONS(Options)
+};
+
+// The user's settings file, in the user's configuration folder:
+// ~/.config/rodwise-hd/rodwise-hd.conf.
+QSettings settings() {
+    return QSettings(QStringLiteral("rodwise-hd"), QStringLiteral("rodwise-hd"));
+}
+
+const QString zoomKey = QStringLiteral("zoom");
+const QString contrastKey = QStringLiteral("contrast");
+
+std::optional<int> zoomFrom(const QString& text) {
+    bool ok = false;
+    const int percent = text.trimmed().remove(QLatin1Char('%')).toInt(&ok);
+    if (!ok || std::find(layout::zoomSteps.begin(), layout::zoomSteps.end(), percent) ==
+                   layout::zoomSteps.end())
+        return std::nullopt;
+    return percent;
+}
+
+std::optional<bool> contrastFrom(const QString& text) {
+    if (text == QLatin1String("high"))
+        return true;
+    if (text == QLatin1String("normal"))
+        return false;
+    return std::nullopt;
+}
+
+QString stepList() {
+    QStringList steps;
+    for (const int step : layout::zoomSteps)
+        steps.append(QString::number(step));
+    return steps.join(QStringLiteral(", "));
+}
+
+// Qt's own command-line options, which QApplication reads and removes: known
+// here so that they are not unknown, and hidden from the help.
+void addQtOptions(QCommandLineParser& parser) {
+    static const char* const withValue[] = {"platform",      "platformpluginpath",
+                                            "platformtheme", "plugin",
+                                            "qmljsdebugger", "qwindowgeometry",
+                                            "qwindowicon",   "qwindowtitle",
+                                            "session",       "style",
+                                            "stylesheet",    "display",
+                                            "name",          "geometry",
+                                            "title",         "icon",
+                                            "visual",        "ncols"};
+    static const char* const flags[] = {"reverse", "widgetcount", "nograb",
+                                        "dograb",  "testability", "sync"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
+
+namespace startoptions {
+
+Start read(const QStringList& arguments) {
+    QCoreApplication::setApplicationName(QStringLiteral("rodwise-hd"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RODWISE_VERSION));
+    QCommandLineParser parser;
+    // Qt's options come with one dash ("-platform xcb"), as Qt programs take them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(Options::tr("An abacus calculator."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        Options::tr("Opens this run at a zoom of <percent>: %1. What is kept stays.")
+            .arg(stepList()),
+        Options::tr("percent"));
+    const QCommandLineOption contrast(
+        QStringLiteral("contrast"),
+        Options::tr("Draws this run in the high-contrast or the everyday palette."),
+        QStringLiteral("high|normal"));
+    parser.addOption(zoom);
+    parser.addOption(contrast);
+    addQtOptions(parser);
+
+    Start start;
+    if (!parser.parse(arguments)) {
+        start.exitStatus = 2;
+        start.output = parser.errorText() + QLatin1Char('\n');
+        return start;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        start.exitStatus = 0;
+        // Without a QApplication yet, Qt knows no program name to put here.
+        start.output = parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                 QLatin1String("rodwise-hd"));
+        return start;
+    }
+    if (parser.isSet(version)) {
+        start.exitStatus = 0;
+        start.output = QStringLiteral("rodwise-hd %1\n").arg(QStringLiteral(RODWISE_VERSION));
+        return start;
+    }
+
+    // The kept values first; the command line's, when given, win for this run.
+    const QSettings kept = settings();
+    const QFileInfo file(kept.fileName());
+    if (kept.status() != QSettings::NoError || (file.exists() && !file.isReadable())) {
+        start.warnings.append(
+            Options::tr("rodwise-hd: the settings file %1 cannot be read; starting at 100 %.")
+                .arg(kept.fileName()));
+    } else {
+        if (kept.contains(zoomKey)) {
+            const QString value = kept.value(zoomKey).toString();
+            if (const std::optional<int> percent = zoomFrom(value))
+                start.options.zoomPercent = *percent;
+            else
+                start.warnings.append(Options::tr("rodwise-hd: the kept zoom \"%1\" in %2 is "
+                                                  "not one of %3; starting at 100 %.")
+                                          .arg(value, kept.fileName(), stepList()));
+        }
+        if (kept.contains(contrastKey)) {
+            const QString value = kept.value(contrastKey).toString();
+            start.options.highContrast = contrastFrom(value);
+            if (!start.options.highContrast)
+                start.warnings.append(Options::tr("rodwise-hd: the kept contrast \"%1\" in %2 is "
+                                                  "neither high nor normal; it is not used.")
+                                          .arg(value, kept.fileName()));
+        }
+    }
+    if (parser.isSet(zoom)) {
+        const std::optional<int> percent = zoomFrom(parser.value(zoom));
+        start.options.zoomPercent = percent.value_or(100);
+        if (!percent)
+            start.warnings.append(
+                Options::tr("rodwise-hd: --zoom %1 is not one of %2; starting at 100 %.")
+                    .arg(parser.value(zoom), stepList()));
+    }
+    if (parser.isSet(contrast)) {
+        const std::optional<bool> high = contrastFrom(parser.value(contrast));
+        if (high)
+            start.options.highContrast = high;
+        else
+            start.warnings.append(
+                Options::tr("rodwise-hd: --contrast takes high or normal, not \"%1\".")
+                    .arg(parser.value(contrast)));
+    }
+    return start;
+}
+
+void keepZoom(int zoomPercent) {
+    QSettings kept = settings();
+    kept.setValue(zoomKey, zoomPercent);
+}
+
+} // namespace startoptions
