@@ -1,6 +1,7 @@
 #include "ui/widgets/board_keys.h"
 
 #include "ui/widgets/layout.h"
+#include "ui/widgets/palette.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,9 +15,6 @@ namespace {
 struct Keyboard {
     Q_DECLARE_TR_FUNCTIONS(Keyboard)
 };
-
-// The mark's colour: the orange of the rod labels, bright on the dark bars.
-const QColor markColour(0xFF, 0x80, 0x00);
 
 } // namespace
 
@@ -130,7 +128,7 @@ void BoardKeys::paintEvent(QPaintEvent*) {
     for (const int bar : {1, 0}) {
         const QRect place = barIn(bar);
         painter.fillRect(column.left() + side, place.top() + edge, column.width() - 2 * side,
-                         place.height() - 2 * edge, markColour);
+                         place.height() - 2 * edge, palette::current().mark);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/widgets/images.h"
 
+#include "ui/widgets/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -27,10 +29,24 @@ QColor mix(QColor a, QColor b, double t) {
     return QColor(blend(a.red(), b.red()), blend(a.green(), b.green()), blend(a.blue(), b.blue()));
 }
 
-// A wooden bead seen from the side: a flattened diamond filling box, widest in
-// its middle row and tipWidth wide in its top and bottom rows, lit from above.
-// Its rim and highlight are rim pixels thick, so a larger bead keeps the look
-// of the 100 % one with edges one device pixel sharp.
+// The width and left edge of row y of a bead filling box: a flattened diamond,
+// widest in its middle row and tipWidth wide in its top and bottom rows.
+struct BeadRow {
+    int left, width;
+};
+BeadRow beadRow(QRect box, int tipWidth, int y) {
+    const int mid = box.top() + box.height() / 2;
+    const double span = y <= mid ? mid - box.top() : box.bottom() - mid;
+    const double reach = 1.0 - std::abs(y - mid) / span;
+    const double exact = tipWidth + (box.width() - tipWidth) * reach;
+    // Keep each row centred on the box: its width has the box's parity.
+    const int width = box.width() - 2 * static_cast<int>(std::lround((box.width() - exact) / 2));
+    return {box.left() + (box.width() - width) / 2, width};
+}
+
+// A wooden bead seen from the side, lit from above. Its rim and highlight are
+// rim pixels thick, so a larger bead keeps the look of the 100 % one with
+// edges one device pixel sharp.
 void drawBead(QImage& image, QRect box, QColor wood, int tipWidth, int rim = 1) {
     const int mid = box.top() + box.height() / 2;
     const QColor light = wood.lighter(128);
@@ -38,12 +54,7 @@ void drawBead(QImage& image, QRect box, QColor wood, int tipWidth, int rim = 1) 
     const QColor rimColour = wood.darker(165);
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const double span = y <= mid ? mid - box.top() : box.bottom() - mid;
-        const double reach = 1.0 - std::abs(y - mid) / span;
-        const double exact = tipWidth + (box.width() - tipWidth) * reach;
-        // Keep each row centred on the box: its width has the box's parity.
-        const int width =
-            box.width() - 2 * static_cast<int>(std::lround((box.width() - exact) / 2));
-        const int left = box.left() + (box.width() - width) / 2;
+        const auto [left, width] = beadRow(box, tipWidth, y);
         const QColor body =
             y <= mid ? mix(light, wood, (y - box.top()) / span) : mix(wood, dark, (y - mid) / span);
         const bool edgeRow = y < box.top() + rim || y > box.bottom() - rim;
@@ -61,45 +72,67 @@ void drawBead(QImage& image, QRect box, QColor wood, int tipWidth, int rim = 1) 
             image.setPixelColor(x, y, shine);
 }
 
+// The same bead in one flat colour, for high contrast, with stripes of another
+// colour across the rows [first, last) of each band; the rows' rim pixels at
+// either end keep the bead's colour, so a stripe never touches the field.
+void drawFlatBead(QImage& image, QRect box, QColor colour, int tipWidth, int rim,
+                  std::initializer_list<std::pair<int, int>> bands = {}, QColor stripe = {}) {
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const auto [left, width] = beadRow(box, tipWidth, y);
+        const bool striped = std::any_of(bands.begin(), bands.end(), [y](auto band) {
+            return y >= band.first && y < band.second;
+        });
+        for (int x = left; x < left + width; ++x) {
+            const bool end = x < left + rim || x >= left + width - rim;
+            image.setPixelColor(x, y, striped && !end ? stripe : colour);
+        }
+    }
+}
+
 // A length of the 100 % picture at a picture scale.
 int scaled(double length, double scale) {
     return static_cast<int>(std::lround(length * scale));
 }
 
-// A cell drawn at size; at 33 x 18 it is the window's own picture.
-QImage drawCell(Image which, QSize size) {
+// A cell drawn at size; at 33 x 18 it is the window's own picture. The
+// high-contrast bead leaves a row of field above and below, so that it never
+// touches the rod of the cell next to it, nor the next bead.
+QImage drawCell(Image which, QSize size, const palette::Colours& colours) {
     const double sx = size.width() / double(cellWidth);
     const double sy = size.height() / double(cellHeight);
     const int rim = std::max(1, static_cast<int>(std::min(sx, sy)));
-    const QRect beadBox(scaled(1, sx), 0, scaled(32, sx) - scaled(1, sx), size.height());
-    switch (which) {
-    case Image::Gap: {
+    const int gap = colours.high ? scaled(1, sy) : 0;
+    const QRect beadBox(scaled(1, sx), gap, scaled(32, sx) - scaled(1, sx),
+                        size.height() - 2 * gap);
+    const bool extra = which == Image::ExtraBead;
+    QImage image = blank(size.width(), size.height(),
+                         which == Image::Gap ? colours.field
+                         : extra             ? colours.extraField
+                                             : colours.beadField);
+    if (which == Image::Gap) {
         // The bare rod, two pixels wide down the middle, rounded by its shading.
-        QImage image = blank(size.width(), size.height(), QColor(0x8E, 0xB9, 0xE3));
         QPainter painter(&image);
         painter.fillRect(scaled(15, sx), 0, scaled(16, sx) - scaled(15, sx), size.height(),
-                         QColor(0xA8, 0x92, 0x74));
+                         colours.rodLit);
         painter.fillRect(scaled(16, sx), 0, scaled(17, sx) - scaled(16, sx), size.height(),
-                         QColor(0x8C, 0x76, 0x58));
-        return image;
+                         colours.rodShade);
+    } else if (!colours.high) {
+        drawBead(image, beadBox, extra ? colours.extraBead : colours.bead, scaled(11, sx), rim);
+    } else if (extra) {
+        drawFlatBead(image, beadBox, colours.extraBead, scaled(11, sx), rim,
+                     {{scaled(5, sy), scaled(7, sy)}, {scaled(12, sy), scaled(14, sy)}},
+                     colours.extraStripe);
+    } else {
+        drawFlatBead(image, beadBox, colours.bead, scaled(11, sx), rim);
     }
-    case Image::Bead: {
-        QImage image = blank(size.width(), size.height(), QColor(0x8F, 0xBA, 0xE4));
-        drawBead(image, beadBox, QColor(0xC6, 0x8C, 0x60), scaled(11, sx), rim);
-        return image;
-    }
-    case Image::ExtraBead: {
-        QImage image = blank(size.width(), size.height(), QColor(0x92, 0x85, 0xB1));
-        drawBead(image, beadBox, QColor(0xB7, 0x7C, 0x52), scaled(11, sx), rim);
-        return image;
-    }
-    }
-    return {};
+    return image;
 }
 
 // Horizontal stripes, one grey per 100 % row, mid grey at the top fading to
 // black; a taller bar gives each grey its share of the rows.
-QImage drawBar(QSize size, bool darkOnTop) {
+QImage drawBar(QSize size, bool darkOnTop, const palette::Colours& colours) {
+    if (colours.bar.isValid())
+        return blank(size.width(), size.height(), colours.bar);
     static constexpr std::array<QRgb, 15> rows{0x7B7B7B, 0x707070, 0x656565, 0x5B5B5B, 0x535A54,
                                                0x464646, 0x373737, 0x373737, 0x212121, 0x212121,
                                                0x212121, 0x090909, 0x090909, 0x090909, 0x090909};
@@ -134,27 +167,30 @@ int keySlot(Key key) {
 
 // The key's pictures are drawn in the 100 % picture's coordinates, scaled as
 // vectors: every edge is drawn afresh at the device pixel size.
-QImage drawKeySymbol(Key key, QSize size) {
-    QImage image = blank(size.width(), size.height(), QColor(0x88, 0x7C, 0x90));
+QImage drawKeySymbol(Key key, QSize size, const palette::Colours& colours) {
+    QImage image = blank(size.width(), size.height(), colours.keyField);
     QPainter painter(&image);
     painter.scale(size.width() / 20.0, size.height() / 15.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xD8, 0xD8, 0xD8));
+    painter.setBrush(colours.keyCorner);
     painter.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(7, 0), QPointF(0, 7)}));
     drawKeyGlyph(painter, key, QRectF(4, 1, 14, 13));
     return image;
 }
 
-QImage drawKeyBead(Key key, QSize size) {
-    const QColor silver(0xC0, 0xC0, 0xC0);
-    const QColor wood(0xC6, 0x8C, 0x60);
+QImage drawKeyBead(Key key, QSize size, const palette::Colours& colours) {
+    const QColor silver = colours.keyBeadField;
     const int width = keyBeadWidth(key);
     const double sx = size.width() / double(width);
     const double sy = size.height() / 12.0;
     QImage image = blank(size.width(), size.height(), silver);
-    drawBead(image, QRect(scaled(1, sx), 0, scaled(width - 1, sx) - scaled(1, sx), size.height()),
-             wood, scaled(7, sx), std::max(1, static_cast<int>(std::min(sx, sy))));
+    const QRect box(scaled(1, sx), 0, scaled(width - 1, sx) - scaled(1, sx), size.height());
+    const int rim = std::max(1, static_cast<int>(std::min(sx, sy)));
+    if (colours.high)
+        drawFlatBead(image, box, colours.bead, scaled(7, sx), rim);
+    else
+        drawBead(image, box, colours.bead, scaled(7, sx), rim);
     QPainter painter(&image);
     painter.scale(sx, sy);
     switch (key) {
@@ -178,15 +214,16 @@ QSize scaledSize(QSize size, double scale) {
     return {scaled(size.width(), scale), scaled(size.height(), scale)};
 }
 
-// Every picture once per kind and device size. A std::map keeps each image
+// Every picture once per kind, device size and palette. A std::map keeps each image
 // where it is while others are added, so widgets may hold pointers to them;
 // a window visits at most a few sizes.
 template <typename Draw> const QImage& cached(int kind, QSize size, Draw draw) {
     static std::map<std::tuple<int, int, int>, QImage> pictures;
-    const auto key = std::make_tuple(kind, size.width(), size.height());
+    const palette::Colours& colours = palette::current();
+    const auto key = std::make_tuple(kind + (colours.high ? 100 : 0), size.width(), size.height());
     auto found = pictures.find(key);
     if (found == pictures.end())
-        found = pictures.emplace(key, draw()).first;
+        found = pictures.emplace(key, draw(colours)).first;
     return found->second;
 }
 
@@ -212,8 +249,8 @@ QSize keyBeadSize(Key key, double scale) {
 const QString cellTextKey = QStringLiteral("cell");
 
 const QImage& cell(Image image, QSize size) {
-    return cached(static_cast<int>(image), size, [&] {
-        QImage picture = drawCell(image, size);
+    return cached(static_cast<int>(image), size, [&](const palette::Colours& colours) {
+        QImage picture = drawCell(image, size, colours);
         picture.setText(cellTextKey, QString::number(static_cast<int>(image)));
         return picture;
     });
@@ -228,17 +265,22 @@ std::optional<Image> cellImage(const QImage& picture) {
 }
 
 const QImage& bar(int index, QSize size) {
-    return cached(index == 0 ? 10 : 11, size, [&] { return drawBar(size, index == 0); });
+    return cached(index == 0 ? 10 : 11, size, [&](const palette::Colours& colours) {
+        return drawBar(size, index == 0, colours);
+    });
 }
 
 const QImage& keySymbol(Key key, double scale) {
     const QSize size = keySymbolSize(scale);
-    return cached(20 + keySlot(key), size, [&] { return drawKeySymbol(key, size); });
+    return cached(20 + keySlot(key), size, [&](const palette::Colours& colours) {
+        return drawKeySymbol(key, size, colours);
+    });
 }
 
 const QImage& keyBead(Key key, double scale) {
     const QSize size = keyBeadSize(key, scale);
-    return cached(30 + keySlot(key), size, [&] { return drawKeyBead(key, size); });
+    return cached(30 + keySlot(key), size,
+                  [&](const palette::Colours& colours) { return drawKeyBead(key, size, colours); });
 }
 
 void drawKeyGlyph(QPainter& painter, Key key, const QRectF& box) {

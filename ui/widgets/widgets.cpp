@@ -1,6 +1,7 @@
 #include "ui/widgets/widgets.h"
 
 #include "ui/widgets/images.h"
+#include "ui/widgets/palette.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -196,7 +197,7 @@ void KeyButton::paintEvent(QPaintEvent*) {
                          static_cast<int>(std::lround(base.height() * zoom)));
         const QRect place(r.center() - QPoint(size.width() / 2, size.height() / 2) + shift, size);
         if (!isEnabled())
-            p.setOpacity(0.45);
+            p.setOpacity(palette::current().disabledOpacity);
         p.drawImage(place, image);
         if (down) {
             // The symbol in the 100 % picture's coordinates, scaled as vectors.
@@ -211,7 +212,10 @@ void KeyButton::paintEvent(QPaintEvent*) {
         p.fillRect(r, pal.color(QPalette::Button));
         p.setFont(font());
         const QRect box = r.adjusted(w, w, -w, -w).translated(shift);
-        if (!isEnabled()) {
+        if (!isEnabled() && palette::current().disabledCaption.isValid()) {
+            // High contrast: a grey still dark enough to read, not engraved.
+            p.setPen(palette::current().disabledCaption);
+        } else if (!isEnabled()) {
             // The classic engraved caption of a disabled key.
             p.setPen(pal.color(QPalette::Light));
             p.drawText(box.translated(w, w), Qt::AlignCenter, text());
@@ -251,9 +255,9 @@ void BeamRadio::paintEvent(QPaintEvent*) {
     // The ring's strokes are a pixel wide at 100 %.
     const double line = std::max(1, zoom_ / 100);
     const QRectF edge = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
-    p.setPen(QPen(QColor(0x40, 0x40, 0x40), line));
+    p.setPen(QPen(palette::current().ringShadow, line));
     p.drawArc(edge, 45 * 16, 180 * 16);
-    p.setPen(QPen(QColor(0xE0, 0xE0, 0xE0), line));
+    p.setPen(QPen(palette::current().ringLight, line));
     p.drawArc(edge, 225 * 16, 180 * 16);
     if (hasFocus()) {
         p.setPen(QPen(pal.color(QPalette::Highlight), line));

@@ -4,12 +4,14 @@
 #include "ui/assistive/narration.h"
 #include "ui/assistive/speech.h"
 #include "ui/platform/bell.h"
+#include "ui/platform/desktop_contrast.h"
 #include "ui/platform/fixed_size.h"
 #include "ui/platform/fonts.h"
 #include "ui/widgets/board_keys.h"
 #include "ui/widgets/images.h"
 #include "ui/widgets/key_row.h"
 #include "ui/widgets/layout.h"
+#include "ui/widgets/palette.h"
 #include "ui/widgets/widgets.h"
 #include "ui/window/clipboard.h"
 
@@ -28,10 +30,6 @@
 #include <optional>
 
 namespace {
-
-const QColor orange(0xFF, 0x80, 0x00);
-const QColor purple(0xC0, 0x00, 0xC0);
-const QColor beamGrey(0x80, 0x80, 0x80);
 
 void setColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
     QPalette palette = widget->palette();
@@ -104,6 +102,8 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     fixedsize::keep(*this);
     for (const layout::Control& c : layout::controls())
         addControl(c);
+    for (const auto& restyle : restyles_)
+        restyle();
     connect(options_, &QButtonGroup::idClicked, this,
             answer<int>([this](int rod) { calculator_.calculation.choosePoint(rod); }));
     syncs_.push_back([this] { syncOption(); });
@@ -130,6 +130,12 @@ int Window::largestZoom() const {
     // The window's frame (title bar and borders) takes room as well.
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
     return layout::largestZoomWithin(shown->availableGeometry().size() - frame);
+}
+
+QSize Window::devicePixels(QSize size) const {
+    const double scale = devicePixelRatioF() * zoom_ / 100;
+    return {static_cast<int>(std::lround(size.width() * scale)),
+            static_cast<int>(std::lround(size.height() * scale))};
 }
 
 void Window::setZoom(int zoomPercent) {
@@ -285,20 +291,23 @@ QWidget* Window::addLabel(const layout::Control& c, QWidget* parent) {
     if (c.kind == layout::Kind::Title) {
         auto* label = new QLabel(qs(c.caption), parent);
         label->setFont(fonts::title());
-        setColour(label, QPalette::WindowText, orange);
+        restyles_.push_back(
+            [label] { setColour(label, QPalette::WindowText, palette::current().label); });
         return label;
     }
     if (c.kind == layout::Kind::ResultLine) {
         auto* label = new QLabel(parent);
         label->setFont(fonts::resultLine());
-        setColour(label, QPalette::WindowText, purple);
+        restyles_.push_back(
+            [label] { setColour(label, QPalette::WindowText, palette::current().resultLine); });
         syncs_.push_back([label, &panel] { showLabel(label, panel.resultLine()); });
         return label;
     }
     auto* label = new ClickLabel(parent);
     label->setFont(fonts::rodLabel());
     label->setAlignment(Qt::AlignCenter);
-    setColour(label, QPalette::WindowText, orange);
+    restyles_.push_back(
+        [label] { setColour(label, QPalette::WindowText, palette::current().label); });
     label->onClick = answer([this] { calculator_.panel.showRodLabels(false); });
     syncs_.push_back([label, &panel, rod = c.rod] { showLabel(label, panel.rodLabel(rod)); });
     return label;
@@ -349,14 +358,20 @@ QWidget* Window::addCell(const layout::Control& c, QWidget* parent) {
 QWidget* Window::addPicture(const layout::Control& c, QWidget* parent) {
     auto* picture = new Picture(parent);
     if (c.kind == layout::Kind::Bar) {
-        const QSize size = images::barSize(c.index);
-        picture->setImage(&images::bar(c.index, (QSizeF(size) * devicePixelRatioF()).toSize()));
+        restyles_.push_back([this, picture, i = c.index] {
+            picture->setImage(&images::bar(i, devicePixels(images::barSize(i))));
+        });
         picture->onClick = answer([this] { calculator_.panel.showRodLabels(true); });
     } else if (c.kind == layout::Kind::Beam) {
-        picture->setFill(beamGrey);
+        restyles_.push_back([picture] {
+            picture->setFill(palette::current().beam);
+            picture->update();
+        });
         picture->onClick = answer([this] { calculator_.board.reset(); });
     } else {
-        picture->setImage(&images::cell(sourceImage(c.name)));
+        restyles_.push_back([this, picture, image = sourceImage(c.name)] {
+            picture->setImage(&images::cell(image, devicePixels(images::cellSize())));
+        });
         picture->hide();
     }
     return picture;
@@ -364,7 +379,7 @@ QWidget* Window::addPicture(const layout::Control& c, QWidget* parent) {
 
 QWidget* Window::addRadio(QWidget* parent, int index) {
     auto* radio = new BeamRadio(parent);
-    setColour(radio, QPalette::Window, beamGrey);
+    restyles_.push_back([radio] { setColour(radio, QPalette::Window, palette::current().beam); });
     options_->addButton(radio, index);
     return radio;
 }
@@ -377,6 +392,49 @@ void Window::addBoard() {
     board_ = new BoardKeys(
         this, calculator_, [this](QStringView name, int index) { return control(name, index); },
         std::move(listeners));
+}
+
+void Window::useContrast(std::optional<bool> chosen) {
+    if (chosen)
+        showContrast(*chosen);
+    else
+        desktop_contrast::follow(this, [this](bool high) { showContrast(high); });
+}
+
+void Window::showContrast(bool high) {
+    if (palette::current().high == high)
+        return;
+    palette::useHighContrast(high);
+    if (high) {
+        // The window's own roles: the keys' faces and edges, the radio
+        // buttons' wells, the background between the controls.
+        QPalette roles = palette();
+        const QColor black(Qt::black);
+        const QColor white(Qt::white);
+        for (const auto& [role, colour] : {std::pair{QPalette::Window, black},
+                                           {QPalette::WindowText, white},
+                                           {QPalette::Button, white},
+                                           {QPalette::ButtonText, black},
+                                           {QPalette::Light, white},
+                                           {QPalette::Midlight, white},
+                                           {QPalette::Dark, black},
+                                           {QPalette::Shadow, black},
+                                           {QPalette::Base, white},
+                                           {QPalette::Text, black},
+                                           {QPalette::Highlight, black}})
+            roles.setColor(role, colour);
+        setPalette(roles);
+    } else {
+        // Back to the desktop's palette, as before any choice.
+        setPalette(QPalette());
+    }
+    for (const auto& restyle : restyles_)
+        restyle();
+    // The cells' pictures follow the board; nothing on the board changed, so
+    // nothing is told to a screen reader.
+    for (const auto& syncOne : syncs_)
+        syncOne();
+    update();
 }
 
 void Window::afterKey(Key key, bool refused) {

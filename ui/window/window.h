@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -44,6 +45,10 @@ public:
     // The key of the key row that stands for key.
     QAbstractButton* key(Key key) const;
 
+    // The colours: high contrast when chosen is true, the everyday ones when
+    // false (the command line's or the kept choice); with no choice, whatever
+    // the desktop asks for, followed while the window is open.
+    void useContrast(std::optional<bool> chosen);
     // The zoom in percent, one of layout::zoomSteps: every control at its
     // place in the layout table times the zoom, its pictures and texts drawn
     // afresh at that size, the window's fixed size its 100 % size times it.
@@ -79,6 +84,10 @@ private:
     QWidget* addRadio(QWidget* parent, int index);
     void addBoard();
     void syncOption();
+    // Draws every control in the everyday or the high-contrast colours.
+    void showContrast(bool high);
+    // A picture's size at 100 % in device pixels at the zoom.
+    QSize devicePixels(QSize size) const;
     // Tells a screen reader what a key of the key row did, and puts the
     // keyboard's mark back on rod 0 after a clear.
     void afterKey(Key key, bool refused);
@@ -99,4 +108,6 @@ private:
     QButtonGroup* options_;
     BoardKeys* board_ = nullptr;
     std::vector<std::function<void()>> syncs_;
+    // Each brings one control's colours in line with the palette.
+    std::vector<std::function<void()>> restyles_;
 };

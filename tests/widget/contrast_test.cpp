@@ -1,0 +1,172 @@
+#include "tests/widget/heard.h"
+#include "ui/widgets/images.h"
+#include "window_fixture.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+// The high-contrast colours as designed, written here rather than read from
+// the code: a disabled key's caption, and black at 0.7 over white, a disabled
+// picture key's symbol.
+constexpr QRgb black = 0x000000, white = 0xFFFFFF, yellow = 0xFFFF00, rod = 0xC0C0C0;
+constexpr QRgb dimCaption = 0x505050, dimSymbol = 0x4D4D4D;
+
+// WCAG 2.1's relative luminance and contrast ratio.
+double luminance(QRgb c) {
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+QRgb rgb(const QImage& image, QPoint at) {
+    return image.pixel(at) & 0xFFFFFF;
+}
+
+} // namespace
+
+// Every pair of colours that touch in the high-contrast palette, with its
+// ratio worked out by hand.
+TEST(Contrast, EveryMeetingPairIsAtLeastSevenToOne) {
+    struct Meeting {
+        const char* where;
+        QRgb light, dark;
+        double stated;
+    } const meetings[] = {
+        {"bead, bars, beam, held key's bead, result line on black", white, black, 21.0},
+        {"mark on a bar, ring and check, captions and symbols on white", white, black, 21.0},
+        {"extra bead and labels on black, stripes on the extra bead", yellow, black, 19.56},
+        {"bare rod on its field", rod, black, 11.54},
+        {"disabled key's caption on white", white, dimCaption, 8.06},
+        {"disabled picture key's symbol on white", white, dimSymbol, 8.45},
+    };
+    for (const Meeting& m : meetings) {
+        const double ratio = (luminance(m.light) + 0.05) / (luminance(m.dark) + 0.05);
+        EXPECT_NEAR(ratio, m.stated, 0.005) << m.where;
+        EXPECT_GE(ratio, 7.0) << m.where;
+    }
+}
+
+class ContrastWindow : public WindowTest {
+protected:
+    void TearDown() override { window.useContrast(false); }
+};
+
+// The pictures and the window use exactly the colours of the table above.
+TEST_F(ContrastWindow, DrawsTheTablesColours) {
+    window.useContrast(true);
+    const QImage gap = images::cell(Image::Gap), bead = images::cell(Image::Bead);
+    const QImage extra = images::cell(Image::ExtraBead), held = images::keyBead(Key::Multiply);
+    // The rod; a bead with a row of field above (it never touches a rod); the
+    // extra bead, its stripes black inside and yellow at the row's ends.
+    for (const auto& [image, at, colour] : {std::tuple{gap, QPoint(0, 0), black},
+                                            {gap, {15, 0}, rod},
+                                            {gap, {16, 17}, rod},
+                                            {bead, {16, 9}, white},
+                                            {bead, {16, 0}, black},
+                                            {extra, {16, 9}, yellow},
+                                            {extra, {6, 5}, yellow},
+                                            {extra, {7, 5}, black},
+                                            {extra, {6, 12}, black},
+                                            {images::bar(0, images::barSize(0)), {200, 7}, white},
+                                            {held, {0, 0}, black},
+                                            {held, {13, 6}, white}})
+        EXPECT_EQ(rgb(image, at), colour) << at.x() << "," << at.y();
+
+    type("<"); // the mark, on rod 1
+    const QImage all = shown(&window);
+    EXPECT_EQ(rgb(all, {centre(lower(1), 0).x(), centre("bar", 1).y()}), black);
+    EXPECT_EQ(rgb(all, rectOf("beam").bottomLeft() + QPoint(2, -1)), white);
+    EXPECT_EQ(rgb(all, {0, 0}), black);
+    EXPECT_EQ(rgb(all, rectOf(Key::Convert).topLeft() + QPoint(3, 3)), white);
+    // The title: yellow strokes, their edges blended with black alone.
+    const QImage title = all.copy(rectOf("title"));
+    int brightest = 0;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = 0; x < title.width(); ++x) {
+            const QRgb c = rgb(title, {x, y});
+            brightest = std::max(brightest, qRed(c));
+            ASSERT_TRUE(qRed(c) == qGreen(c) && qBlue(c) == 0) << x << "," << y;
+        }
+    EXPECT_GE(brightest, 0xE0);
+}
+
+namespace {
+
+// The desktop's settings portal as the test wants it, on a connection of its
+// own to the test's private session bus.
+class StandInPortal : public QDBusVirtualObject {
+public:
+    explicit StandInPortal(std::map<QString, QVariantMap> settings)
+        : settings_(std::move(settings)),
+          bus_(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "stand-in")) {
+        bus_.registerVirtualObject("/org/freedesktop/portal/desktop", this);
+        bus_.registerService("org.freedesktop.portal.Desktop");
+    }
+
+    void change(const QString& space, const QString& key, const QVariant& value) {
+        auto signal = QDBusMessage::createSignal(
+            "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Settings", "SettingChanged");
+        bus_.send(signal << space << key << QVariant::fromValue(QDBusVariant(value)));
+    }
+
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("ReadAll"))
+            return false;
+        QDBusArgument all;
+        all.beginMap(QMetaType::fromType<QString>(), QMetaType::fromType<QVariantMap>());
+        for (const auto& [space, values] : settings_) {
+            all.beginMapEntry();
+            all << space << values;
+            all.endMapEntry();
+        }
+        all.endMap();
+        return connection.send(message.createReply(QVariant::fromValue(all)));
+    }
+
+private:
+    std::map<QString, QVariantMap> settings_;
+    QDBusConnection bus_;
+};
+
+} // namespace
+
+// On a private session bus (its ctest entry starts one) where the test plays
+// the portal: GNOME 43's portal has only the accessibility switch; a later one
+// the appearance contrast too, which then decides. A change repaints the
+// board at once and tells a screen reader nothing; back to everyday, the
+// window is what it was.
+TEST_F(ContrastWindow, FollowsTheDesktopsSetting) {
+    if (qEnvironmentVariableIsEmpty("RODWISE_PRIVATE_BUS"))
+        GTEST_SKIP() << "needs the private session bus of its ctest entry";
+    const QImage everyday = shown(&window);
+    auto high = [&] { return rgb(shown(at(lower(0), 0)), {0, 0}) == black; };
+    auto painted = [](Spy& spy, QWidget* widget) {
+        return QTest::qWaitFor([&] { return spy.got.count(widget) > 0; });
+    };
+    StandInPortal portal({{"org.gnome.desktop.a11y.interface", {{"high-contrast", true}}}});
+    Spy paints({QEvent::Paint});
+    Heard heard;
+    window.useContrast(std::nullopt);
+    ASSERT_TRUE(QTest::qWaitFor(high));
+    EXPECT_TRUE(painted(paints, at(lower(0), 0)) && painted(paints, at("bar", 0)));
+
+    portal.change("org.freedesktop.appearance", "contrast", 0u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !high(); }));
+    EXPECT_EQ(shown(&window), everyday);
+    paints.got.clear();
+    portal.change("org.freedesktop.appearance", "contrast", 1u);
+    ASSERT_TRUE(QTest::qWaitFor(high));
+    EXPECT_TRUE(painted(paints, at(upper(9), 2)));
+    EXPECT_TRUE(heard.said.isEmpty() && heard.rods.isEmpty() && heard.notifications.isEmpty());
+}
