@@ -22,18 +22,12 @@ inline std::string pictures(int upper, int lower) {
                         : "bad");
 }
 
-// Whether the cells that take presses are those the mode allows: the upper
-// extra bead on rods 0-7 in hexadecimal mode; the lower extra bead while the
-// upper deck holds 10, or left from before while `stale` (a board reset or an
-// event elsewhere leaves it); every other cell always.
+// Whether the extra beads that take presses are those the mode allows: the
+// upper one on rods 0-7 in hexadecimal mode; the lower one while the upper
+// deck holds 10, or left from before while `stale` (a board reset or an event
+// elsewhere leaves it).
 inline bool pressesTaken(const Calculator& c, int rod, bool stale) {
     const Board& b = c.board;
-    for (int cell = 0; cell < 2; ++cell)
-        if (!b.takesPress(Deck::Upper, rod, cell))
-            return false;
-    for (int cell = 0; cell < 5; ++cell)
-        if (!b.takesPress(Deck::Lower, rod, cell))
-            return false;
     const bool upperExtra = b.takesPress(Deck::Upper, rod, 2),
                lowerExtra = b.takesPress(Deck::Lower, rod, 5);
     return upperExtra == (c.calculation.hexadecimal() && rod <= 7) && (!lowerExtra || upperExtra) &&

@@ -1,8 +1,11 @@
 // Every control of the window at its place and size, in pixels of the
-// window's client area. The tables are written out by hand from the window's
-// design in twips (15 to a pixel, rounded to the nearest), not taken from the
-// layout table that the window is built from.
+// window's client area, and what a screen reader calls it and describes it
+// as (the keys' names are the language test's). The tables are written out by
+// hand from the window's design in twips (15 to a pixel, rounded to the
+// nearest), not taken from the layout table that the window is built from.
 #include "tests/widget/window_fixture.h"
+
+#include <QAccessible>
 
 #include <array>
 #include <map>
@@ -13,8 +16,14 @@ namespace {
 
 // The left edge of each rod's column, rod 0 first: 4695 - 495 k twips.
 constexpr std::array<int, 10> columnLeft{313, 280, 247, 214, 181, 148, 115, 82, 49, 16};
-// The upper deck from the top: cell 2 at 750, cell 1 at 1020, cell 0 at 1290.
-constexpr std::array<std::pair<int, int>, 3> upperTop{{{2, 50}, {1, 68}, {0, 86}}};
+// The upper deck from the top: cell 2 at 750, cell 1 at 1020, cell 0 at 1290;
+// a screen reader numbers them 1, 5 and 0.
+struct UpperCell {
+    int cell, top;
+    const char *spoken, *described;
+};
+constexpr std::array<UpperCell, 3> upperCells{
+    {{2, 50, "1", "Bead for values above 9"}, {1, 68, "5", "Bead"}, {0, 86, "0", "Bare rod"}}};
 // The lower deck from the beam down: cells 0 to 5 at 1740 + 270 i.
 constexpr std::array<int, 6> lowerTop{116, 134, 152, 170, 188, 206};
 // The radio buttons' left edges in the window, rod 0 first: the beam's 240
@@ -27,27 +36,34 @@ struct Place {
     const char* name;
     int index;
     QRect rect;
-    bool hidden = false; // a picture of a cell that is never shown
+    const char* read = nullptr; // its accessible name and description; null: not here
+    bool hidden = false;        // a picture of a cell that is never shown
 };
+
+// What a screen reader reads of a control: "name|description".
+QString read(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface->text(QAccessible::Name) + '|' + iface->text(QAccessible::Description);
+}
 
 // The controls that are not one per rod.
 const Place singles[] = {
-    {"title", -1, {30, 16, 64, 16}},                 // 450, 240, 960 x 240
-    {"key", 0, {115, 17, 25, 15}},                   // 1725, 255, 380 x 225: "*"
-    {"key", 1, {144, 17, 25, 15}},                   // 2164: "/"
-    {"key", 2, {174, 17, 25, 15}},                   // 2603: "="
-    {"key", 3, {203, 17, 25, 15}},                   // 3042: "C"
-    {"key", 4, {232, 17, 25, 15}},                   // 3481: "H-D"
-    {"key", 5, {261, 17, 25, 15}},                   // 3920: "Hex"
-    {"key", 6, {291, 17, 25, 15}},                   // 4359: "H.+"
-    {"key", 7, {320, 17, 25, 15}},                   // 4800: "H.-"
-    {"bar", 1, {16, 38, 330, 12}},                   // 240, 570, 4950 x 180
-    {"beam", -1, {16, 104, 330, 12}},                // 240, 1560, 4950 x 180
-    {"bar", 0, {16, 224, 330, 12}},                  // 240, 3360, 4950 x 180
-    {"resultLine", -1, {30, 254, 260, 17}},          // 450, 3810, 3900 x 255
-    {"extraBeadImage", -1, {366, 51, 33, 18}, true}, // 5490, 765, 495 x 270
-    {"beadImage", -1, {366, 72, 33, 18}, true},      // 5490, 1080
-    {"gapImage", -1, {366, 93, 33, 18}, true},       // 5490, 1395
+    {"title", -1, {30, 16, 64, 16}, "Tallwood|"},                  // 450, 240, 960 x 240
+    {"key", 0, {115, 17, 25, 15}},                                 // 1725, 255, 380 x 225: "*"
+    {"key", 1, {144, 17, 25, 15}},                                 // 2164: "/"
+    {"key", 2, {174, 17, 25, 15}},                                 // 2603: "="
+    {"key", 3, {203, 17, 25, 15}},                                 // 3042: "C"
+    {"key", 4, {232, 17, 25, 15}},                                 // 3481: "H-D"
+    {"key", 5, {261, 17, 25, 15}},                                 // 3920: "Hex"
+    {"key", 6, {291, 17, 25, 15}},                                 // 4359: "H.+"
+    {"key", 7, {320, 17, 25, 15}},                                 // 4800: "H.-"
+    {"bar", 1, {16, 38, 330, 12}, "Top bar|Shows the rod labels"}, // 240, 570, 4950 x 180
+    {"beam", -1, {16, 104, 330, 12}, "Decimal point|Beam; pressing it sets every rod to 0"},
+    {"bar", 0, {16, 224, 330, 12}, "Bottom bar|Shows the rod labels"}, // 240, 3360
+    {"resultLine", -1, {30, 254, 260, 17}, "|Result"},                 // 450, 3810, 3900 x 255
+    {"extraBeadImage", -1, {366, 51, 33, 18}, nullptr, true},          // 5490, 765, 495 x 270
+    {"beadImage", -1, {366, 72, 33, 18}, nullptr, true},               // 5490, 1080
+    {"gapImage", -1, {366, 93, 33, 18}, nullptr, true},                // 5490, 1395
 };
 
 using Layout = WindowTest;
@@ -58,18 +74,32 @@ TEST_F(Layout, EveryControlStandsAtItsPlace) {
     for (const Place& p : singles) {
         EXPECT_EQ(rectOf(p.name, p.index), p.rect) << p.name << "(" << p.index << ")";
         EXPECT_EQ(at(p.name, p.index)->isVisible(), !p.hidden);
+        if (p.read) {
+            EXPECT_EQ(read(at(p.name, p.index)), p.read) << p.name;
+        }
         ++expected[p.name];
     }
     for (int rod = 0; rod < 10; ++rod) {
         const std::string upper = "upperDeck" + std::to_string(rod);
         const std::string lower = "lowerDeck" + std::to_string(rod);
-        for (const auto& [cell, top] : upperTop)
+        const QString called = QStringLiteral("Rod %1, %2 deck, cell %3|%4").arg(rod);
+        for (const auto& [cell, top, spoken, described] : upperCells) {
             EXPECT_EQ(rectOf(upper.c_str(), cell), QRect(columnLeft[rod], top, 33, 18))
                 << upper << "(" << cell << ")";
-        for (int cell = 0; cell < 6; ++cell)
+            EXPECT_EQ(read(at(upper.c_str(), cell)), called.arg("upper", spoken, described));
+        }
+        for (int cell = 0; cell < 6; ++cell) {
             EXPECT_EQ(rectOf(lower.c_str(), cell), QRect(columnLeft[rod], lowerTop[cell], 33, 18))
                 << lower << "(" << cell << ")";
+            const char* described = cell == 0  ? "Bare rod"
+                                    : cell < 5 ? "Bead"
+                                               : "Bead for values above 9";
+            EXPECT_EQ(read(at(lower.c_str(), cell)), called.arg("lower").arg(cell).arg(described));
+        }
         EXPECT_EQ(rectOf("point", rod), QRect(radioLeft[rod], 104, 12, 12)) << rod;
+        EXPECT_EQ(read(at("point", rod)), QStringLiteral("Decimal point after rod %1|").arg(rod));
+        // Hidden, a rod label is read as no text.
+        EXPECT_EQ(read(at("rodLabel", rod)), QStringLiteral("|Result digit of rod %1").arg(rod));
         EXPECT_EQ(at("point", rod)->parentWidget(), at("beam", -1)) << rod;
         // 330 wide but for the two leftmost, which are 285.
         EXPECT_EQ(rectOf("rodLabel", rod), QRect(labelLeft[rod], 236, rod >= 8 ? 19 : 22, 15))

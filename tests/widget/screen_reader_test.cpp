@@ -4,8 +4,6 @@
 #include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
-#include <set>
-
 namespace {
 
 class ScreenReaderTest : public WindowTest {
@@ -17,71 +15,6 @@ protected:
 
     Heard heard;
 };
-
-// Every control a screen reader meets at start-up, written out by hand: its
-// name and index ("%1": the same for each rod, the rod as index where it is
-// -2), its role, and what the screen reader calls and describes it as
-// (nullptr: not checked here; the keys' descriptions are their tooltips).
-struct Named {
-    const char* name;
-    int index;
-    QAccessible::Role role;
-    const char* called;
-    const char* described;
-};
-constexpr auto button = QAccessible::Button, text = QAccessible::StaticText;
-const Named named[] = {
-    {"title", -1, text, "Tallwood", ""},
-    {"key", 0, button, "Multiply", nullptr},
-    {"key", 1, button, "Divide", nullptr},
-    {"key", 2, button, "Equals", nullptr},
-    {"key", 3, button, "Clear", nullptr},
-    {"key", 4, button, "Convert between hexadecimal and decimal", nullptr},
-    {"key", 5, button, "Hexadecimal mode", nullptr},
-    {"key", 6, button, "H.+, not in use", nullptr},
-    {"key", 7, button, "H.-, not in use", nullptr},
-    {"bar", 0, button, "Bottom bar", "Shows the rod labels"},
-    {"bar", 1, button, "Top bar", "Shows the rod labels"},
-    {"beam", -1, QAccessible::Grouping, "Decimal point", "Beam; pressing it sets every rod to 0"},
-    {"upperDeck%1", 0, button, "Rod %1, upper deck, cell 0", "Bare rod"},
-    {"upperDeck%1", 1, button, "Rod %1, upper deck, cell 5", "Bead"},
-    {"upperDeck%1", 2, button, "Rod %1, upper deck, cell 1", "Bead for values above 9"},
-    {"lowerDeck%1", 0, button, "Rod %1, lower deck, cell 0", "Bare rod"},
-    {"lowerDeck%1", 1, button, "Rod %1, lower deck, cell 1", "Bead"},
-    {"lowerDeck%1", 2, button, "Rod %1, lower deck, cell 2", "Bead"},
-    {"lowerDeck%1", 3, button, "Rod %1, lower deck, cell 3", "Bead"},
-    {"lowerDeck%1", 4, button, "Rod %1, lower deck, cell 4", "Bead"},
-    {"lowerDeck%1", 5, button, "Rod %1, lower deck, cell 5", "Bead for values above 9"},
-    {"point", -2, QAccessible::RadioButton, "Decimal point after rod %1", ""},
-    {"rodLabel", -2, text, "", "Result digit of rod %1"}, // hidden: read as no text
-    {"resultLine", -1, text, "", "Result"},
-};
-
-TEST_F(ScreenReaderTest, EveryControlIsCalledWhatItIs) {
-    std::set<QWidget*> checked;
-    for (const Named& n : named) {
-        const bool perRod = QByteArray(n.name).contains("%1") || n.index == -2;
-        for (int rod = 0; rod < (perRod ? 10 : 1); ++rod) {
-            const auto withRod = [rod](const char* s) {
-                return QString(s).replace("%1", QString::number(rod));
-            };
-            QWidget* widget = at(withRod(n.name), n.index == -2 ? rod : n.index);
-            SCOPED_TRACE(widget->objectName().toStdString() + " " + std::to_string(n.index));
-            checked.insert(widget);
-            QAccessibleInterface* read = reader(widget);
-            EXPECT_EQ(read->role(), n.role);
-            EXPECT_EQ(read->text(QAccessible::Name), withRod(n.called));
-            if (n.described) {
-                EXPECT_EQ(read->text(QAccessible::Description), withRod(n.described));
-            }
-        }
-    }
-    // No control a user meets is left out.
-    for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->isVisible() && widget != window.board()) {
-            EXPECT_EQ(checked.count(widget), 1u) << widget->objectName().toStdString();
-        }
-}
 
 // The top level is a window, and the board a group of ten rods named with
 // their digits.

@@ -76,17 +76,6 @@ TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
     EXPECT_EQ(paints.got.count(at(upper(0), 2)), 0u);
 }
 
-TEST_F(WindowTest, HighDensityScreensGetTheImagesPixelsDoubled) {
-    const QImage plain = shown(&window);
-    const QImage twice = shown(&window, 2);
-    for (const QRect& r : {rectOf("bar", 1).united(rectOf(upper(0), 0)),
-                           rectOf(lower(9), 0).united(rectOf("bar", 0)),
-                           rectOf(Key::Multiply).united(rectOf(Key::Clear))})
-        EXPECT_EQ(
-            twice.copy(QRect(r.topLeft() * 2, r.size() * 2)),
-            plain.copy(r).scaled(r.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-}
-
 // The window's colours at chosen points of the start state, in the window's
 // pixels (tests/widget/layout_test.cpp has the places): rod 0's cells, the
 // bars, the beam and the "*" key.
