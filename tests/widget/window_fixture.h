@@ -64,8 +64,6 @@ protected:
     QWidget* at(Key key) { return at("key", static_cast<int>(key)); }
     QRect rectOf(Key key) { return rectOf("key", static_cast<int>(key)); }
     QPoint centre(Key key) { return rectOf(key).center(); }
-    // The rods as the window shows them, without the bars.
-    QImage rods() { return window.grab(rectOf(upper(9), 2).united(rectOf(lower(0), 5))).toImage(); }
 
     void click(const QString& name, int index = -1, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.windowHandle(), button, {}, centre(name, index));
