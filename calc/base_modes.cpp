@@ -29,7 +29,7 @@ void Calculation::pressConvert() {
     if (hexadecimal()) {
         firstOperand_ = hexadecimalBoardValue();
         panel_.setResultLine(std::string(result_line::decimalPrefix) +
-                               convert::numberText(firstOperand_));
+                             convert::numberText(firstOperand_));
         return;
     }
     if (convert::numericValue(lastResultText_) == 0) {
@@ -39,5 +39,5 @@ void Calculation::pressConvert() {
     if (firstOperand_ >= hexTextLimit)
         return refuse();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
-                           convert::hexText(firstOperand_));
+                         convert::hexText(firstOperand_));
 }

@@ -60,7 +60,7 @@ void Calculation::pressEqualsInHexadecimal() {
         return refuse();
     board_.reset();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
-                           convert::hexText(firstOperand_));
+                         convert::hexText(firstOperand_));
     lastResultText_ = convert::numberText(firstOperand_);
     // Rods 8 and 9 may show digits of a long result but take no part in
     // hexadecimal work, so their labels stay.

@@ -41,6 +41,6 @@ void Calculation::pressHexadecimalOperator(Operation operation) {
     firstOperand_ = hexadecimalBoardValue();
     board_.reset();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
-                           convert::hexText(firstOperand_));
+                         convert::hexText(firstOperand_));
     firstOperandTaken_ = true;
 }
