@@ -4,16 +4,19 @@
 # backend runs in a window of that display and hands the pointer and keys that
 # xdotool sends there to its clients (its headless backend cannot). Both runs
 # click and type the same steps, read the bead cells off screenshots
-# (screen.py) and want the program to print nothing. On X the window carries
-# the desktop entry's class and offers maximize, and Ctrl+= zooms it to 200 %,
-# the largest step the screen holds, as --zoom 200 opens it. On Wayland the program runs
-# as on a GNOME desktop (WAYLAND_DISPLAY and DISPLAY set, no QT_QPA_PLATFORM):
-# its start state matches X's pixel for pixel, its app id is the desktop
-# entry's, a stand-in libcanberra hears one bell per beep, maximize and full
-# screen change it and their restore brings it back unchanged, and a resize
-# leaves it running and unchanged.
-# On X a client of the server hears the bells (x_bell_watch): one per beep,
-# each rung for the program's window.
+# (screen.py) and want the program to print nothing. Both zoom to 200 % by the
+# keys, no further than the screen holds, and open there with --zoom 200; the
+# board's pictures then have the pixels of the 100 % window on a screen of
+# twice the density (QT_SCALE_FACTOR=2), drawn afresh, not enlarged.
+# On X the window carries the desktop entry's class and offers maximize, and
+# a client of the server hears the bells (x_bell_watch): one per beep, each
+# rung for the program's window.
+# On Wayland the program runs as on a GNOME desktop (WAYLAND_DISPLAY and
+# DISPLAY set, no QT_QPA_PLATFORM): its start state matches X's pixel for
+# pixel, its app id is the desktop entry's, a stand-in libcanberra hears one
+# bell per beep; maximized and full screen it shows the abacus at 200 %,
+# centred, and their restore brings it back unchanged, at 100 % as at 200 %;
+# a resize leaves it running and unchanged.
 #   tests/desktop/desktop-test.sh x11 PROGRAM BELL_WATCH | wayland PROGRAM STUB_DIR
 set -euo pipefail
 mode="$1" here="$(cd "$(dirname "$0")" && pwd)"
@@ -38,17 +41,34 @@ step() {
 # Weston's X11 backend moves its pointer by the difference between two motion
 # events and takes an absolute place only when the pointer enters its window,
 # so every move first leaves it (at 1010,750), and every click ends with the
-# pointer back at 795,595, away from the program's window. Places are in
-# pixels from the client area.
-click() {
-    xdotool mousemove 1010 750 mousemove --window "$win" $((x + $1)) $((y + $2)) click 1 \
-        mousemove 1010 750 mousemove 795 595
-}
+# pointer back in the output's bottom-right corner, away from the program's
+# window. Places are in pixels from the client area.
+park() { xdotool mousemove 1010 750 mousemove 995 735; }
+click() { xdotool mousemove 1010 750 mousemove --window "$win" $((x + $1)) $((y + $2)) click 1 && park; }
 px() { echo $((($1 + 7) / 15)); } # the layout's twips, 1/15 px at 96 dpi
 bead() { click $(($(px $((4695 - 495 * $1))) + 16)) $(($(px $((1740 + 270 * $2))) + 9)); }
 button() { click $(($(px "$1") + 12)) 24; } # a key of the key row, by its left edge
+# Where the decks at 200 % are in the screenshot $1, as they are in the 100 %
+# window drawn at twice the density: the beam's radio buttons, drawn by Qt's
+# style, and the bars, which show the keyboard's mark in the focused window,
+# are left out. In the client area the decks are at (32, 100) and (32, 232).
+decks() {
+    local upper lower
+    upper="$(look find "$work/$1.xwd" "$work/dense.xwd" 32 100 660 108)" &&
+        lower="$(look find "$work/$1.xwd" "$work/dense.xwd" 32 232 660 180)" &&
+        read -r dx dy <<<"$upper" && [ "$lower" = "$dx $((dy + 132))" ] && echo "$((dx - 32)) $((dy - 100))"
+}
 
 start_xvfb
+# The 100 % window on a screen of twice the density, the reference for 200 %.
+program_args=(--zoom 100)
+QT_SCALE_FACTOR=2 start_program
+size() { xwininfo -id "$win" | grep -E "Width|Height" | xargs; }
+wait_for 10 eval '[ "$(size)" = "Width: 876 Height: 560" ]' || fail "at twice the density the window is $(size)"
+wait_for 10 eval '[ "$(shot dense && look board "$work/dense.xwd" 0 0 200)" = 0000000000 ]' ||
+    fail "at twice the density the board reads $(look board "$work/dense.xwd" 0 0 200)"
+kill "$app" && wait "$app" || true
+program_args=()
 # The program on X; its start state is the reference for the one on Wayland.
 start_program
 x=0 y=0
@@ -73,16 +93,22 @@ else
     printf '%s\n' '[core]' idle-time=0 '[shell]' panel-position=none background-color=0xff204060 \
         locking=false animation=none close-animation=none startup-animation=none \
         focus-animation=none >"$work/weston.ini"
-    weston --backend=x11-backend.so --use-pixman --width=800 --height=600 \
+    weston --backend=x11-backend.so --use-pixman --width=1000 --height=740 \
         --socket=wayland-rodwise --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
     wait_for 10 test -S "$XDG_RUNTIME_DIR/wayland-rodwise" || fail "weston did not start"
     win="$(timeout 20 xdotool search --sync --class '^Weston Compositor$')" || fail "no weston output"
     # Keys go to the window under the pointer (Xvfb has no focus of its own).
-    xdotool mousemove 795 595
-    WAYLAND_DISPLAY=wayland-rodwise XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 \
-        LD_LIBRARY_PATH="$3${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
-        RODWISE_CANBERRA_LOG="$work/bells" "$program" 2>"$work/app.log" &
-    app=$!
+    park
+    # The program with the options after $1, the name of its log.
+    stubs="$3" log=app
+    on_wayland() {
+        log="$1" && shift
+        WAYLAND_DISPLAY=wayland-rodwise XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 \
+            LD_LIBRARY_PATH="$stubs${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
+            RODWISE_CANBERRA_LOG="$work/bells" "$program" "$@" 2>"$work/$log.log" &
+        app=$!
+    }
+    on_wayland app
     # Finding X's start state in weston's output also finds the client area.
     found() { shot screen && at="$(look find "$work/screen.xwd" "$work/x11.xwd")"; }
     wait_for 10 found || fail "the start state on Wayland differs from the one on X"
@@ -109,18 +135,15 @@ if [ "$mode" = x11 ]; then
     # Four steps of Ctrl+= reach 200 % and a fifth stays there: 250 % is wider
     # than the 1024 pixels of the screen.
     xdotool key ctrl+equal ctrl+equal ctrl+equal ctrl+equal ctrl+equal
-    wait_for 10 eval '[ "$(xwininfo -id "$win" | grep -E "Width|Height" | xargs)" = "Width: 876 Height: 560" ]' ||
-        fail "Ctrl+= did not make the window 876 x 560: $(xwininfo -id "$win" | grep -E 'Width|Height' | xargs)"
-    wait_for 10 eval '[ "$(shot zoomed && look board "$work/zoomed.xwd" 0 0 200)" = 0000000000 ]' ||
-        fail "at 200 % the board reads $(look board "$work/zoomed.xwd" 0 0 200)"
-    ok "Ctrl+= zooms to 200 % and no further, every cell at its place"
+    wait_for 10 eval '[ "$(size)" = "Width: 876 Height: 560" ]' || fail "Ctrl+= made the window $(size), not 876 x 560"
+    wait_for 10 eval '[ "$(shot zoomed && decks zoomed)" = "0 0" ]' || fail "at 200 % the board is not drawn afresh"
+    ok "Ctrl+= zooms to 200 % and no further, the board drawn afresh at that size"
     kill "$app" && wait "$app" || true
     program_args=(--zoom 200)
     start_program
-    # The rods, between the bars that showed the keyboard's mark.
-    wait_for 10 eval '[ "$(shot opened && look find "$work/opened.xwd" "$work/zoomed.xwd" 32 100 660 348)" = "32 100" ]' ||
-        fail "--zoom 200 does not open the window as Ctrl+= made it"
-    ok "--zoom 200 opens the rods as Ctrl+= made them, pixel for pixel"
+    wait_for 10 eval '[ "$(size)" = "Width: 876 Height: 560" ] && [ "$(shot opened && decks opened)" = "0 0" ]' ||
+        fail "--zoom 200 opens the window at $(size), its board $(decks opened || echo not) drawn afresh"
+    ok "--zoom 200 opens the window at 200 %, as Ctrl+= made it"
 else
     grep -q 'set_app_id("io.github.rodwise.RodwiseHD")' "$work/app.log" ||
         fail "the Wayland app id is not the desktop entry's"
@@ -140,20 +163,29 @@ else
     drag() { # the frame's right edge, which asks the compositor for a resize
         xdotool mousemove 1010 750 mousemove $((x + 439)) $((y + 140)) mousedown 1
         for d in 20 60 120; do xdotool mousemove $((x + 439 + d)) $((y + 140 + d)); done
-        xdotool mouseup 1 mousemove 1010 750 mousemove 795 595
+        xdotool mouseup 1 && park
     }
     # How, what the program asks of the compositor then, and the actions: the
     # title bar's maximize button is 40 px left of the client area's right
     # edge, 15 px above it.
     asked() { grep -c -E "xdg_toplevel[@#][0-9]+\.$request" "$work/app.log" || true; }
     # Maximized and full screen the window takes the compositor's size and
-    # changes; the same keys restore it.
+    # shows the abacus at 200 %, the largest step that fits, centred on
+    # weston's output (1000 x 740) at 62 across and 90 down, or lower by at
+    # most half the title bar that Qt draws above a maximized window's client
+    # area; the same keys restore it.
+    centred() {
+        local at ax ay
+        shot given && at="$(decks given)" && read -r ax ay <<<"$at" &&
+            [ "$ax" = 62 ] && [ "$ay" -ge 90 ] && [ "$ay" -le 105 ]
+    }
+    not_centred() { echo "the decks at 200 % are at $(decks given || echo nowhere), not centred"; }
     while read -r -u 9 how request restore actions; do
         count="$(asked)"
         eval "$actions"
         wait_for 10 eval '[ "$(asked)" -gt "$count" ]' || fail "$how: no $request"
         if [ "$restore" != - ]; then
-            wait_for 10 eval '! unchanged' || fail "$how: the window kept its size"
+            wait_for 10 centred || fail "$how: $(not_centred)"
             xdotool key "$restore"
         fi
         step "xdotool key 3" 0000000003 "a digit after $how" # a frame of a wrong size would end it
@@ -167,7 +199,30 @@ super+shift+m configure\([1-9] super+shift+m xdotool key super+shift+m
 super+shift+f configure\([1-9] super+shift+f xdotool key super+shift+f
 frame-resize resize\( - drag
 WAYS
+
+    # Four steps of Ctrl+= reach 200 % and a fifth stays there: 250 % is wider
+    # than weston's output. The window grows from its top-left corner past the
+    # output's edge, and a drag on its title bar brings it back in view.
+    xdotool key ctrl+equal ctrl+equal ctrl+equal ctrl+equal ctrl+equal
+    minimum() { grep -o 'set_min_size([0-9, ]*)' "$work/$log.log" | tail -n1; }
+    wait_for 10 eval '[ "$(minimum)" = "set_min_size(876, 560)" ]' || fail "Ctrl+= asks for $(minimum), not 876 x 560"
+    xdotool mousemove 1010 750 mousemove $((x + 300)) $((y - 15)) mousedown 1
+    for d in 1 2 3 4 5; do xdotool mousemove $((x + 300 - d * x / 5)) $((y - 15 - d * y / 5)); done
+    xdotool mouseup 1 && park
+    wait_for 10 eval 'shot zoomed && at="$(decks zoomed)"' || fail "at 200 % the board is not drawn afresh"
+    read -r x y <<<"$at"
+    ok "Ctrl+= zooms to 200 % and no further, the board drawn afresh at that size"
+    xdotool key super+shift+m
+    wait_for 10 centred || fail "maximized at 200 %: $(not_centred)"
+    xdotool key super+shift+m
+    wait_for 10 eval '[ "$(shot restored && decks restored)" = "$x $y" ]' || fail "the restore left 200 %"
+    ok "maximized at 200 % the abacus stays centred, and the restore returns to the window at 200 %"
+    kill "$app" && wait "$app" || true
+    on_wayland app-200 --zoom 200
+    wait_for 10 eval '[ "$(minimum)" = "set_min_size(876, 560)" ] && shot opened && decks opened >/dev/null' ||
+        fail "--zoom 200 opens the window at $(minimum), its board $(decks opened || echo not) drawn afresh"
+    ok "--zoom 200 opens the window at 200 %, as Ctrl+= made it"
 fi
 # Any line but the trace of Wayland messages, and empty ones.
-grep -v -m 3 -E '^(\[[0-9. ]+\] .*)?$' "$work/app.log" >&2 && fail "the program printed the above"
+cat "$work"/app*.log | grep -v -m 3 -E '^(\[[0-9. ]+\] .*)?$' >&2 && fail "the program printed the above"
 ok "the program printed nothing"

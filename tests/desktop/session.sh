@@ -94,9 +94,10 @@ start_xvfb() {
     export DISPLAY DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
     dbus-daemon --session --fork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null || fail "no session bus"
 }
-# The program, $program, on X with ${program_args[@]}: $app, with its window $win.
+# The program, $program, on X with ${program_args[@]}: $app, with its window
+# $win. What it prints goes to app.log, after what earlier runs printed.
 start_program() {
-    QT_QPA_PLATFORM=xcb "$program" "${program_args[@]}" 2>"$work/app.log" &
+    QT_QPA_PLATFORM=xcb "$program" "${program_args[@]}" 2>>"$work/app.log" &
     app=$!
     win="$(timeout 20 xdotool search --sync --onlyvisible --name '^Rodwise H-D$' | head -n1)" || fail "no window on X"
 }
