@@ -49,6 +49,13 @@ void useChineseFontForTips(const QString& translation) {
     QApplication::setFont(font, "QWhatsThat");
 }
 
+std::unique_ptr<QTranslator> loaded(const QString& translation) {
+    auto translator = std::make_unique<QTranslator>();
+    if (translation.isEmpty() || !translator->load(translationFile(translation)))
+        return nullptr;
+    return translator;
+}
+
 } // namespace
 
 QString choose(const QStringList& uiLanguages) {
@@ -66,16 +73,17 @@ QString choose(const QStringList& uiLanguages) {
     return {};
 }
 
+std::unique_ptr<QTranslator> load() {
+    return loaded(choose(QLocale::system().uiLanguages()));
+}
+
 void install(QApplication& app) {
     const QString translation = choose(QLocale::system().uiLanguages());
-    if (translation.isEmpty())
+    std::unique_ptr<QTranslator> own = loaded(translation);
+    if (!own || !QApplication::installTranslator(own.get()))
         return;
     // Both live as long as the program.
-    auto* own = new QTranslator(&app);
-    if (!own->load(translationFile(translation)) || !QApplication::installTranslator(own)) {
-        delete own;
-        return;
-    }
+    own.release()->setParent(&app);
     // Qt's own texts, such as the names of keys in a shortcut, may be missing
     // where Qt's translations are not installed; then they stay English.
     auto* qt = new QTranslator(&app);

@@ -3,7 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QApplication;
+class QTranslator;
 
 // The language of every text a user reads beyond the window's own captions:
 // tooltips, what screen readers say, and Qt's own texts such as key names.
@@ -14,6 +17,11 @@ namespace language {
 // or empty for English, the language of the sources. Languages without a
 // translation are passed over; English ends the search.
 QString choose(const QStringList& uiLanguages);
+
+// The chosen translation for the system locale's languages, loaded but not
+// installed; none for English or when it cannot be loaded. For the texts that
+// are read before the application exists, such as the command line's.
+std::unique_ptr<QTranslator> load();
 
 // Installs the chosen translation for the system locale's languages, with Qt's
 // own for the same language, and gives tooltips a font that can draw it.

@@ -1,19 +1,26 @@
 #include "ui/platform/start_options.h"
 
+#include "ui/platform/language.h"
 #include "ui/widgets/layout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTranslator>
 
 #include <algorithm>
 
 namespace {
 
-class Options {
-    Q_DECLARE_TR_FUNCTIONS(Options)
-};
+// The command line is read before the application exists, when no
+// translation is installed yet: its texts, marked for the translators with
+// QT_TRANSLATE_NOOP, look up the user's translation here.
+QString text(const char* source) {
+    static const std::unique_ptr<QTranslator> translation = language::load();
+    const QString found = translation ? translation->translate("Options", source) : QString();
+    return found.isEmpty() ? QString::fromUtf8(source) : found;
+}
 
 // The user's settings file, in the user's configuration folder:
 // ~/.config/rodwise-hd/rodwise-hd.conf.
@@ -84,17 +91,19 @@ Start read(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's options come with one dash ("-platform xcb"), as Qt programs take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(Options::tr("An abacus calculator."));
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("Options", "An abacus calculator.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption zoom(
         QStringLiteral("zoom"),
-        Options::tr("Opens this run at a zoom of <percent>: %1. What is kept stays.")
+        text(QT_TRANSLATE_NOOP("Options",
+                               "Opens this run at a zoom of <percent>: %1. What is kept stays."))
             .arg(stepList()),
-        Options::tr("percent"));
+        text(QT_TRANSLATE_NOOP("Options", "percent")));
     const QCommandLineOption contrast(
         QStringLiteral("contrast"),
-        Options::tr("Draws this run in the high-contrast or the everyday palette."),
+        text(QT_TRANSLATE_NOOP("Options",
+                               "Draws this run in the high-contrast or the everyday palette.")),
         QStringLiteral("high|normal"));
     parser.addOption(zoom);
     parser.addOption(contrast);
@@ -124,7 +133,9 @@ Start read(const QStringList& arguments) {
     const QFileInfo file(kept.fileName());
     if (kept.status() != QSettings::NoError || (file.exists() && !file.isReadable())) {
         start.warnings.append(
-            Options::tr("rodwise-hd: the settings file %1 cannot be read; starting at 100 %.")
+            text(QT_TRANSLATE_NOOP(
+                     "Options",
+                     "rodwise-hd: the settings file %1 cannot be read; starting at 100 %."))
                 .arg(kept.fileName()));
     } else {
         if (kept.contains(zoomKey)) {
@@ -132,17 +143,20 @@ Start read(const QStringList& arguments) {
             if (const std::optional<int> percent = zoomFrom(value))
                 start.options.zoomPercent = *percent;
             else
-                start.warnings.append(Options::tr("rodwise-hd: the kept zoom \"%1\" in %2 is "
-                                                  "not one of %3; starting at 100 %.")
-                                          .arg(value, kept.fileName(), stepList()));
+                start.warnings.append(
+                    text(QT_TRANSLATE_NOOP("Options", "rodwise-hd: the kept zoom \"%1\" in %2 is "
+                                                      "not one of %3; starting at 100 %."))
+                        .arg(value, kept.fileName(), stepList()));
         }
         if (kept.contains(contrastKey)) {
             const QString value = kept.value(contrastKey).toString();
             start.options.highContrast = contrastFrom(value);
             if (!start.options.highContrast)
-                start.warnings.append(Options::tr("rodwise-hd: the kept contrast \"%1\" in %2 is "
-                                                  "neither high nor normal; it is not used.")
-                                          .arg(value, kept.fileName()));
+                start.warnings.append(
+                    text(QT_TRANSLATE_NOOP("Options",
+                                           "rodwise-hd: the kept contrast \"%1\" in %2 is "
+                                           "neither high nor normal; it is not used."))
+                        .arg(value, kept.fileName()));
         }
     }
     if (parser.isSet(zoom)) {
@@ -150,7 +164,8 @@ Start read(const QStringList& arguments) {
         start.options.zoomPercent = percent.value_or(100);
         if (!percent)
             start.warnings.append(
-                Options::tr("rodwise-hd: --zoom %1 is not one of %2; starting at 100 %.")
+                text(QT_TRANSLATE_NOOP(
+                         "Options", "rodwise-hd: --zoom %1 is not one of %2; starting at 100 %."))
                     .arg(parser.value(zoom), stepList()));
     }
     if (parser.isSet(contrast)) {
@@ -159,7 +174,8 @@ Start read(const QStringList& arguments) {
             start.options.highContrast = high;
         else
             start.warnings.append(
-                Options::tr("rodwise-hd: --contrast takes high or normal, not \"%1\".")
+                text(QT_TRANSLATE_NOOP("Options",
+                                       "rodwise-hd: --contrast takes high or normal, not \"%1\"."))
                     .arg(parser.value(contrast)));
     }
     return start;
