@@ -1,6 +1,7 @@
 #include "tests/widget/window_fixture.h"
 #include "ui/widgets/images.h"
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -78,7 +79,7 @@ TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
 
 // The window's colours at chosen points of the start state, in the window's
 // pixels (tests/widget/layout_test.cpp has the places): rod 0's cells, the
-// bars, the beam and the "*" key.
+// bars, the beam and the "*" key; then the result line's text.
 TEST_F(WindowTest, ThePicturesHaveTheirColours) {
     const struct {
         QPoint at;
@@ -105,6 +106,12 @@ TEST_F(WindowTest, ThePicturesHaveTheirColours) {
     const QImage image = shown(&window);
     for (const auto& s : samples)
         EXPECT_EQ(image.pixel(s.at) & 0xFFFFFF, s.colour) << s.what;
+    // The result line's text is purple: "H-D" on 3 writes "H = 3".
+    type("3h");
+    const QImage line = shown(&window).copy(30, 254, 260, 17);
+    const auto* pixel = reinterpret_cast<const QRgb*>(line.constBits());
+    EXPECT_NE(std::find(pixel, pixel + line.width() * line.height(), 0xFFC000C0),
+              pixel + line.width() * line.height());
 }
 
 } // namespace
