@@ -8,9 +8,10 @@
 # keys, no further than the screen holds, and open there with --zoom 200; the
 # board's pictures then have the pixels of the 100 % window on a screen of
 # twice the density (QT_SCALE_FACTOR=2), drawn afresh, not enlarged.
-# On X the window carries the desktop entry's class and offers maximize, and
-# a client of the server hears the bells (x_bell_watch): one per beep, each
-# rung for the program's window.
+# On X the window carries the desktop entry's class and offers maximize, a
+# kept zoom larger than the screen holds opens at the largest step it does,
+# and a client of the server hears the bells (x_bell_watch): one per beep,
+# each rung for the program's window.
 # On Wayland the program runs as on a GNOME desktop (WAYLAND_DISPLAY and
 # DISPLAY set, no QT_QPA_PLATFORM): its start state matches X's pixel for
 # pixel, its app id is the desktop entry's, a stand-in libcanberra hears one
@@ -144,6 +145,16 @@ if [ "$mode" = x11 ]; then
     wait_for 10 eval '[ "$(size)" = "Width: 876 Height: 560" ] && [ "$(shot opened && decks opened)" = "0 0" ]' ||
         fail "--zoom 200 opens the window at $(size), its board $(decks opened || echo not) drawn afresh"
     ok "--zoom 200 opens the window at 200 %, as Ctrl+= made it"
+    # A zoom kept on a larger screen (a projector since unplugged) opens at the
+    # largest step this one holds, and stays kept for the larger screen.
+    kill "$app" && wait "$app" || true
+    kept="$XDG_CONFIG_HOME/rodwise-hd/rodwise-hd.conf"
+    printf '[General]\nzoom=300\n' >"$kept"
+    program_args=()
+    start_program
+    wait_for 10 eval '[ "$(size)" = "Width: 876 Height: 560" ]' || fail "a kept 300 % opens at $(size)"
+    grep -qx zoom=300 "$kept" || fail "the kept zoom changed to $(cat "$kept")"
+    ok "a kept 300 % opens at 200 %, the largest the screen holds, and stays kept"
 else
     grep -q 'set_app_id("io.github.rodwise.RodwiseHD")' "$work/app.log" ||
         fail "the Wayland app id is not the desktop entry's"
