@@ -143,7 +143,9 @@ TEST_F(KeptZoom, RoundTripCommandLineAndDamage) {
     startoptions::keepZoom(250);
     EXPECT_EQ(read({}).options.zoomPercent, 250);
     EXPECT_EQ(read({"--zoom", "200"}).options.zoomPercent, 200);
-    EXPECT_EQ(read({"--zoom=150", "-platform", "offscreen"}).options.zoomPercent, 150);
+    EXPECT_EQ(read({"--zoom=150", "-platform", "offscreen", "-style", "Fusion", "-reverse"})
+                  .options.zoomPercent,
+              150);
     EXPECT_EQ(read({}).options.zoomPercent, 250); // the command line kept nothing
     EXPECT_EQ(read({"--zoom", "180"}).options.zoomPercent, 100);
     EXPECT_EQ(read({"--zoom", "180"}).warnings.size(), 1);
