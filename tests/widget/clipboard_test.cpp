@@ -1,9 +1,6 @@
 // Ctrl+C and Ctrl+V through the real clipboard.
 
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
-
-#include "calc/shown_number.h"
 
 #include <QClipboard>
 
@@ -13,16 +10,7 @@
 
 namespace {
 
-class ClipboardTest : public WindowTest {
-protected:
-    void paste(const QString& text, QKeySequence keys = QKeySequence::Paste) {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keySequence(window.windowHandle(), keys);
-    }
-    // The number on the rods, as "*" would take it.
-    std::string board() { return calc::boardNumber(window.calculator()); }
-    int beeps() { return window.calculator().panel.beepCount(); }
-};
+using ClipboardTest = WindowTest;
 
 // A pasted number lies on the rods, is announced, and is an operand like any
 // other; text that is no number the board can hold

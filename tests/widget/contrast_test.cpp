@@ -1,6 +1,5 @@
-#include "tests/widget/heard.h"
+#include "tests/widget/window_fixture.h"
 #include "ui/widgets/images.h"
-#include "window_fixture.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

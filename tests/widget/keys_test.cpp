@@ -1,10 +1,7 @@
 // The keyboard as a user meets it: which key presses which key of the key
 // row, and the mark on the board.
 
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
-
-#include "calc/shown_number.h"
 
 #include <QAbstractButton>
 #include <QBackingStore>
@@ -69,11 +66,11 @@ TEST_F(KeysTest, ADisabledKeyTakesNoKeyPress) {
     type("x<f>fh");
     ASSERT_FALSE(at(Key::Equals)->isEnabled());
     Heard heard;
-    const int beeps = window.calculator().panel.beepCount();
+    const int was = beeps();
     type("=\r\n");
-    EXPECT_EQ(calc::boardNumber(window.calculator()), "FF");
+    EXPECT_EQ(board(), "FF");
     EXPECT_EQ(window.calculator().panel.resultLine().caption, "D = 255");
-    EXPECT_EQ(window.calculator().panel.beepCount(), beeps);
+    EXPECT_EQ(beeps(), was);
     EXPECT_TRUE(heard.said.isEmpty());
 }
 

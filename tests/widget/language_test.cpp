@@ -1,4 +1,3 @@
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 #include "ui/platform/bell.h"
 #include "ui/platform/language.h"
@@ -75,11 +74,6 @@ protected:
             GTEST_SKIP() << "run by CTest, which sets RODWISE_EXPECTED_TRANSLATION";
         WindowTest::SetUp();
     }
-
-    QAccessibleInterface* accessible(const KeyTexts& key) {
-        QWidget* widget = window.key(key.key);
-        return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-    }
 };
 
 TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
@@ -87,7 +81,7 @@ TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
     const QRawFont tooltipFont = QRawFont::fromFont(QToolTip::font());
     for (const KeyTexts& key : keyTexts) {
         SCOPED_TRACE(std::to_string(int(key.key)));
-        QAccessibleInterface* read = accessible(key);
+        QAccessibleInterface* read = reader(window.key(key.key));
         ASSERT_NE(read, nullptr);
         EXPECT_EQ(read->role(), QAccessible::Button);
         EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf16(key.texts[column()]));
@@ -119,8 +113,7 @@ TEST_F(Translated, WhatIsHeardIsInTheUsersLanguage) {
     Heard heard;
     type("/\r!x<c");
     EXPECT_EQ(heard.said.mid(0, 2), QStringList({assertive(text(0)), text(1)}));
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
-    EXPECT_EQ(board->child(1)->text(QAccessible::Name), text(2));
+    EXPECT_EQ(reader(window.board())->child(1)->text(QAccessible::Name), text(2));
     const bell::SoundTexts bell = bell::soundTexts();
     EXPECT_EQ(QString::fromStdString(bell.applicationName), text(3));
     EXPECT_EQ(QString::fromStdString(bell.eventDescription), text(4));

@@ -1,16 +1,12 @@
 // What a screen reader is told as a blind user works the calculator from the
 // keyboard, read through Qt's accessibility API.
 
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
 namespace {
 
 class ScreenReaderTest : public WindowTest {
 protected:
-    QAccessibleInterface* reader(QObject* object) {
-        return QAccessible::queryAccessibleInterface(object);
-    }
     QAccessibleInterface* rod(int k) { return reader(window.board())->child(k); }
 
     Heard heard;
@@ -101,7 +97,7 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.keys);
         heard.clear();
-        const int beeps = window.calculator().panel.beepCount();
+        const int was = beeps();
         type(row.keys);
         QCoreApplication::processEvents();
         EXPECT_EQ(reader(window.board())->text(QAccessible::Description),
@@ -116,7 +112,7 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
         }
         EXPECT_EQ(heard.focus.isEmpty() ? "" : heard.focus.last(), row.focus);
         EXPECT_EQ(window.board()->rod(), row.mark);
-        EXPECT_EQ(window.calculator().panel.beepCount() - beeps, row.beeps);
+        EXPECT_EQ(beeps() - was, row.beeps);
     }
 }
 
