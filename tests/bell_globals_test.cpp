@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 using compositor_bell::Path;
 
@@ -32,13 +33,10 @@ compositor_bell::Choice replay(const std::string& events, bool knowsSystemBell) 
 
 TEST(CompositorBell, ChoosesOneBellFromWhatTheCompositorOffers) {
     constexpr Path system = Path::SystemBell, gtk = Path::GtkShell, none = Path::None;
-    const struct {
-        const char* events;
-        Path path;             // with xdg_system_bell_v1 known (Debian 13)
-        std::uint32_t name;    //   the global to bind
-        std::uint32_t version; //   at this version
-        Path withoutSystem;    // with a Debian 12 build
-    } cases[] = {
+    // The events; with xdg_system_bell_v1 known (Debian 13) the path chosen,
+    // the global to bind and the version to bind it at; the path chosen by a
+    // Debian 12 build.
+    const std::tuple<const char*, Path, std::uint32_t, std::uint32_t, Path> cases[] = {
         {"+1 wl_compositor 5 +9 gtk_shell1 5", gtk, 9, 1, gtk},           // GNOME 43
         {"+9 gtk_shell1 6 +30 xdg_system_bell_v1 1", system, 30, 1, gtk}, // GNOME 48
         {"+4 xdg_system_bell_v1 1", system, 4, 1, none},                  // KDE Plasma 6.3
@@ -53,11 +51,11 @@ TEST(CompositorBell, ChoosesOneBellFromWhatTheCompositorOffers) {
         {"+30 xdg_system_bell_v1 1 -30 +41 xdg_system_bell_v1 1", system, 41, 1, none},
         {"+30 xdg_system_bell_v1 1 +41 xdg_system_bell_v1 1 -41", system, 30, 1, none},
     };
-    for (const auto& c : cases) {
-        const compositor_bell::Choice chosen = replay(c.events, true);
-        EXPECT_EQ(chosen.path, c.path) << c.events;
-        EXPECT_EQ(chosen.name, c.name) << c.events;
-        EXPECT_EQ(chosen.version, c.version) << c.events;
-        EXPECT_EQ(replay(c.events, false).path, c.withoutSystem) << c.events << " (Debian 12)";
+    for (const auto& [events, path, name, version, withoutSystem] : cases) {
+        const compositor_bell::Choice chosen = replay(events, true);
+        EXPECT_EQ(chosen.path, path) << events;
+        EXPECT_EQ(chosen.name, name) << events;
+        EXPECT_EQ(chosen.version, version) << events;
+        EXPECT_EQ(replay(events, false).path, withoutSystem) << events << " (Debian 12)";
     }
 }

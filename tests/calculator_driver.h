@@ -2,37 +2,22 @@
 
 // Drives the calculator the way a user does: a press on a cell that takes
 // none and a click on a disabled key are never delivered, as with a real
-// toolkit.
+// toolkit. Below, the rules every event must keep.
 
 #include "calc/calculator.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <sstream>
 #include <string>
 
 namespace driver {
 
-// A press on a bead: "v6.3" is rod 6's lower cell 3 with the left button,
-// "^2.1r" rod 2's upper cell 1 (cells counted from the beam) with the right
-// one, "m" the middle one. False when the word is no press.
-inline bool pressBead(Calculator& c, const std::string& word) {
-    int rod = 0, cell = 0;
-    char button = 'l';
-    if ((word[0] != '^' && word[0] != 'v') ||
-        std::sscanf(word.c_str() + 1, "%d.%d%c", &rod, &cell, &button) < 2)
-        return false;
-    const MouseButton mouse = button == 'r'   ? MouseButton::Right
-                              : button == 'm' ? MouseButton::Other
-                                              : MouseButton::Left;
-    c.board.press(rod, {word[0] == '^' ? Deck::Upper : Deck::Lower, cell}, mouse);
-    return true;
-}
-
 // Runs a blank-separated script of user events: the keys by their faces ("*",
 // "/", "=", "C", "H-D", "Hex"); "Beam" (the board's reset), "Bar" (shows the
 // rod labels), "Label" (hides them); "@4", the radio button over rod 4; a
-// bead press (pressBead); and numbers, whose digits (0-9, A-F) go onto the
+// bead press ("v6.3"); and numbers, whose digits (0-9, A-F) go onto the
 // rods, the last on rod 0, and whose point picks the radio button over the
 // units rod.
 inline void enter(Calculator& c, const std::string& script) {
@@ -49,7 +34,18 @@ inline void enter(Calculator& c, const std::string& script) {
             c.panel.showRodLabels(word == "Bar");
         } else if (word[0] == '@') {
             c.calculation.choosePoint(std::stoi(word.substr(1)));
-        } else if (!pressBead(c, word)) {
+        } else if (word[0] == '^' || word[0] == 'v') {
+            // A press on a bead: "v6.3" is rod 6's lower cell 3 with the left
+            // button, "^2.1r" rod 2's upper cell 1 (cells counted from the beam)
+            // with the right one, "m" the middle one.
+            int rod = 0, cell = 0;
+            char button = 'l';
+            std::sscanf(word.c_str() + 1, "%d.%d%c", &rod, &cell, &button);
+            const MouseButton mouse = button == 'r'   ? MouseButton::Right
+                                      : button == 'm' ? MouseButton::Other
+                                                      : MouseButton::Left;
+            c.board.press(rod, {word[0] == '^' ? Deck::Upper : Deck::Lower, cell}, mouse);
+        } else {
             if (const auto point = word.find('.'); point != std::string::npos) {
                 c.calculation.choosePoint(int(word.size() - point - 1));
                 word.erase(point, 1);
@@ -100,6 +96,70 @@ inline std::string dump(const Calculator& c, bool rods = true, bool pending = tr
     if (pending)
         out << ' ' << int(calc.pendingOperation());
     return out.str();
+}
+
+// The rules that every user event must keep, checked after each event of the
+// core tests' scripts. The rules tie what the calculator shows to what it
+// holds; what a calculation or a paste gives is the tables' job.
+
+// The pictures of a rod's nine cells, upper deck from the beam outwards and
+// then lower deck from the beam outwards (0 gap, 1 bead, 2 extra bead), as
+// the deck values draw them: each deck shows its value by its one gap.
+inline std::string pictures(int upper, int lower) {
+    std::string drawn = upper == 0 ? "012" : upper == 5 ? "102" : upper == 10 ? "110" : "bad";
+    return drawn + (lower >= 0 && lower <= 5
+                        ? std::string("111112").replace(std::size_t(lower), 1, "0")
+                        : "bad");
+}
+
+// Whether the extra beads that take presses are those the mode allows: the
+// upper one on rods 0-7 in hexadecimal mode; the lower one while the upper
+// deck holds 10, or left from before while `stale` (a board reset or an event
+// elsewhere leaves it).
+inline bool pressesTaken(const Calculator& c, int rod, bool stale) {
+    const Board& b = c.board;
+    const bool upperExtra = b.takesPress(Deck::Upper, rod, 2),
+               lowerExtra = b.takesPress(Deck::Lower, rod, 5);
+    return upperExtra == (c.calculation.hexadecimal() && rod <= 7) && (!lowerExtra || upperExtra) &&
+           (b.upperValue(rod) == 10 ? lowerExtra : !lowerExtra || stale);
+}
+
+// Delivers one event, as a toolkit would, and returns the first rule it
+// broke, named before a colon; "" when all hold.
+inline std::string step(Calculator& c, const std::string& event) {
+    const int was = c.panel.beepCount();
+    std::array<bool, rodCount> lowerExtra{};
+    for (int rod = 0; rod < rodCount; ++rod)
+        lowerExtra[std::size_t(rod)] = c.board.takesPress(Deck::Lower, rod, 5);
+    enter(c, event);
+    const int beeps = c.panel.beepCount() - was;
+    const bool pressed = event[0] == 'v' || event[0] == '^';
+    for (int rod = 0; rod < rodCount; ++rod) {
+        std::string seen;
+        for (int cell = 0; cell < 3; ++cell)
+            seen += char('0' + int(c.board.image(Deck::Upper, rod, cell)));
+        for (int cell = 0; cell < 6; ++cell)
+            seen += char('0' + int(c.board.image(Deck::Lower, rod, cell)));
+        if (seen != pictures(c.board.upperValue(rod), c.board.lowerValue(rod)))
+            return "picture: rod " + std::to_string(rod) + " shows " + seen;
+        const bool stale =
+            !(pressed && std::stoi(event.substr(1)) == rod) && lowerExtra[std::size_t(rod)];
+        if (!pressesTaken(c, rod, stale))
+            return "enabled: rod " + std::to_string(rod);
+    }
+    const Panel& d = c.panel;
+    if (d.keyEnabled(Key::HexPlus) || d.keyEnabled(Key::HexMinus) || !d.keyEnabled(Key::Multiply) ||
+        !d.keyEnabled(Key::Divide) || !d.keyEnabled(Key::Clear) || !d.keyEnabled(Key::Hexadecimal))
+        return "keys: a key enabled or disabled out of turn";
+    // Every refusal ends in the clear: the state of start-up, but for the
+    // pending operation and whether the rod labels and the result line show.
+    if (beeps == 0)
+        return {};
+    Calculator started;
+    started.panel.showResultLine(d.resultLine().visible);
+    started.panel.showRodLabels(d.rodLabel(0).visible);
+    const bool cleared = dump(c, true, false) == dump(started, true, false);
+    return beeps > 2 || !cleared ? "refusal: not the clear" : "";
 }
 
 } // namespace driver

@@ -1,6 +1,5 @@
 #include "calc/pasted_number.h"
 #include "calculator_driver.h"
-#include "calculator_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@ using namespace driver;
 // start-up: the radio button checked, the bead values (rod 9 first, no leading
 // zeros), the result line ("-" while hidden), the rod labels (rod 9 first, "_"
 // for an empty one, "-" while all are hidden), which of "=" and "H-D" take no
-// click (the rules of calculator_rules.h check the other keys), and the beeps, each marked
+// click (the rules of calculator_driver.h check the other keys), and the beeps, each marked
 // "c" when the calculator was already cleared as it sounded and "B" when it
 // came before the clear. When a second script is given, both leave everything
 // a user or a caller can observe the same.
@@ -95,7 +94,7 @@ TEST(Calculator, EachScriptLeavesItsBoardResultLineLabelsKeysAndBeeps) {
         });
         std::istringstream events{row.script};
         for (std::string e; events >> e;)
-            EXPECT_EQ(rules::step(f, e), "") << row.script;
+            EXPECT_EQ(step(f, e), "") << row.script;
         for (int rod = rodCount - 1; rod >= 0; --rod) {
             const Label& label = d.rodLabel(rod);
             labels += !label.visible ? "-" : label.caption.empty() ? "_" : label.caption;

@@ -1,28 +1,17 @@
 // Ctrl+C and Ctrl+V through the real clipboard.
 
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
-
-#include "calc/shown_number.h"
 
 #include <QClipboard>
 
 #include <cstring>
 #include <sstream>
+#include <tuple>
 #include <utility>
 
 namespace {
 
-class ClipboardTest : public WindowTest {
-protected:
-    void paste(const QString& text, QKeySequence keys = QKeySequence::Paste) {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keySequence(window.windowHandle(), keys);
-    }
-    // The number on the rods, as "*" would take it.
-    std::string board() { return calc::boardNumber(window.calculator()); }
-    int beeps() { return window.calculator().panel.beepCount(); }
-};
+using ClipboardTest = WindowTest;
 
 // A pasted number lies on the rods, is announced, and is an operand like any
 // other; text that is no number the board can hold
@@ -58,12 +47,10 @@ TEST_F(ClipboardTest, PastedNumbersLieOnTheRodsAndAreOperands) {
 // the base the result line names, or the paste is refused with one beep and
 // the rods stay at 0. Never another number.
 TEST_F(ClipboardTest, WhatIsCopiedPastesAsTheSameNumberOrNotAtAll) {
-    const struct {
-        const char* keys;  // numbers typed from their highest rod, keys between
-        int point;         // chosen before the first number
-        const char* board; // read after the paste
-        int beeps;         // 1: refused, the rods left at 0
-    } cases[] = {
+    // The keys (numbers typed from their highest rod, keys between), the point
+    // chosen before the first number, the board read after the paste, and the
+    // beeps (1: refused, the rods left at 0).
+    const std::tuple<const char*, int, const char*, int> cases[] = {
         {"12345", 0, "12345", 0},
         {"12345", 2, "123.45", 0},
         {"1234567891", 9, "1.234567891", 0},
@@ -81,18 +68,18 @@ TEST_F(ClipboardTest, WhatIsCopiedPastesAsTheSameNumberOrNotAtAll) {
         {"12345 h", 9, "0.000000000", 1}, // 12345 has no room left of rod 9's point
         {"127 * 300 = h", 2, "4.00", 0},  // "H = 4"
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.keys) + ", point " + std::to_string(c.point));
+    for (const auto& [keys, point, number, refused] : cases) {
+        SCOPED_TRACE(std::string(keys) + ", point " + std::to_string(point));
         type("!");
         bool pointChosen = false;
-        std::istringstream words(c.keys);
+        std::istringstream words(keys);
         for (std::string word; words >> word;) {
             if (word.size() == 1 && std::strchr("*=hx", word[0])) {
                 type(word);
                 continue;
             }
             if (!std::exchange(pointChosen, true))
-                click("point", c.point);
+                click("point", point);
             type(std::string(word.size() - 1, '<'));
             for (const char digit : word)
                 type(std::string{digit, '>'});
@@ -102,8 +89,8 @@ TEST_F(ClipboardTest, WhatIsCopiedPastesAsTheSameNumberOrNotAtAll) {
         window.sync();
         const int was = beeps();
         QTest::keySequence(window.windowHandle(), QKeySequence::Paste);
-        EXPECT_EQ(beeps(), was + c.beeps);
-        EXPECT_EQ(board(), c.board);
+        EXPECT_EQ(beeps(), was + refused);
+        EXPECT_EQ(board(), number);
     }
 }
 

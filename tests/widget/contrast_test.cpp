@@ -1,6 +1,5 @@
-#include "tests/widget/heard.h"
+#include "tests/widget/window_fixture.h"
 #include "ui/widgets/images.h"
-#include "window_fixture.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -10,6 +9,9 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,11 +39,7 @@ QRgb rgb(const QImage& image, QPoint at) {
 // Every pair of colours that touch in the high-contrast palette, with its
 // ratio worked out by hand.
 TEST(Contrast, EveryMeetingPairIsAtLeastSevenToOne) {
-    struct Meeting {
-        const char* where;
-        QRgb light, dark;
-        double stated;
-    } const meetings[] = {
+    const std::tuple<const char*, QRgb, QRgb, double> meetings[] = {
         {"bead, bars, beam, held key's bead, result line on black", white, black, 21.0},
         {"mark on a bar, ring and check, captions and symbols on white", white, black, 21.0},
         {"extra bead and labels on black, stripes on the extra bead", yellow, black, 19.56},
@@ -49,10 +47,10 @@ TEST(Contrast, EveryMeetingPairIsAtLeastSevenToOne) {
         {"disabled key's caption on white", white, dimCaption, 8.06},
         {"disabled picture key's symbol on white", white, dimSymbol, 8.45},
     };
-    for (const Meeting& m : meetings) {
-        const double ratio = (luminance(m.light) + 0.05) / (luminance(m.dark) + 0.05);
-        EXPECT_NEAR(ratio, m.stated, 0.005) << m.where;
-        EXPECT_GE(ratio, 7.0) << m.where;
+    for (const auto& [where, light, dark, stated] : meetings) {
+        const double ratio = (luminance(light) + 0.05) / (luminance(dark) + 0.05);
+        EXPECT_NEAR(ratio, stated, 0.005) << where;
+        EXPECT_GE(ratio, 7.0) << where;
     }
 }
 
@@ -64,23 +62,20 @@ protected:
 // The pictures and the window use exactly the colours of the table above.
 TEST_F(ContrastWindow, DrawsTheTablesColours) {
     window.useContrast(true);
-    const QImage gap = images::cell(Image::Gap), bead = images::cell(Image::Bead);
-    const QImage extra = images::cell(Image::ExtraBead), held = images::keyBead(Key::Multiply);
     // The rod; a bead with a row of field above (it never touches a rod); the
-    // extra bead, its stripes black inside and yellow at the row's ends.
-    for (const auto& [image, at, colour] : {std::tuple{gap, QPoint(0, 0), black},
-                                            {gap, {15, 0}, rod},
-                                            {gap, {16, 17}, rod},
-                                            {bead, {16, 9}, white},
-                                            {bead, {16, 0}, black},
-                                            {extra, {16, 9}, yellow},
-                                            {extra, {6, 5}, yellow},
-                                            {extra, {7, 5}, black},
-                                            {extra, {6, 12}, black},
-                                            {images::bar(0, images::barSize(0)), {200, 7}, white},
-                                            {held, {0, 0}, black},
-                                            {held, {13, 6}, white}})
-        EXPECT_EQ(rgb(image, at), colour) << at.x() << "," << at.y();
+    // extra bead, its stripes black inside and yellow at the row's ends; a bar;
+    // the bead of a held key.
+    const std::pair<QImage, std::vector<std::pair<QPoint, QRgb>>> pictures[] = {
+        {images::cell(Image::Gap), {{{0, 0}, black}, {{15, 0}, rod}, {{16, 17}, rod}}},
+        {images::cell(Image::Bead), {{{16, 9}, white}, {{16, 0}, black}}},
+        {images::cell(Image::ExtraBead),
+         {{{16, 9}, yellow}, {{6, 5}, yellow}, {{7, 5}, black}, {{6, 12}, black}}},
+        {images::bar(0, images::barSize(0)), {{{200, 7}, white}}},
+        {images::keyBead(Key::Multiply), {{{0, 0}, black}, {{13, 6}, white}}},
+    };
+    for (const auto& [image, samples] : pictures)
+        for (const auto& [at, colour] : samples)
+            EXPECT_EQ(rgb(image, at), colour) << at.x() << "," << at.y();
 
     type("<"); // the mark, on rod 1
     const QImage all = shown(&window);

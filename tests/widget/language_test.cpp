@@ -1,4 +1,3 @@
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 #include "ui/platform/bell.h"
 #include "ui/platform/language.h"
@@ -8,6 +7,7 @@
 #include <QToolTip>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -19,10 +19,7 @@ std::string expected() {
 TEST(LanguageChoice, TakesTheFirstLanguageWithATranslation) {
     // Lists as QLocale::uiLanguages() gives them; the language runs of
     // CMakeLists.txt try the ones that LANGUAGE and LANG give.
-    const struct {
-        QStringList languages;
-        QString translation;
-    } cases[] = {
+    const std::pair<QStringList, QString> cases[] = {
         // Chinese goes by its script: Hong Kong reads Traditional, Singapore
         // Simplified. English is the sources' language: it ends the search.
         {{"zh-HK", "zh-Hant-HK"}, "zh_TW"},
@@ -30,20 +27,16 @@ TEST(LanguageChoice, TakesTheFirstLanguageWithATranslation) {
         {{"de-DE", "de-Latn-DE", "de", "zh-CN"}, "zh_CN"},
         {{"en-US", "zh-CN"}, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(language::choose(c.languages), c.translation)
-            << c.languages.join(':').toStdString();
+    for (const auto& [languages, translation] : cases)
+        EXPECT_EQ(language::choose(languages), translation) << languages.join(':').toStdString();
 }
 
 // Every key's name and tooltip in English, Simplified and Traditional
 // Chinese, written out by hand. The names of Return and Enter come from Qt's
 // own translations, which call both 回车 in Simplified Chinese: named once.
-struct KeyTexts {
-    Key key;
-    std::array<const char16_t*, 6> texts; // name and tooltip: en, zh_CN, zh_TW
-};
+// Each key's six texts: its name and tooltip in en, zh_CN and zh_TW.
 // clang-format off
-const KeyTexts keyTexts[] = {
+const std::pair<Key, std::array<const char16_t*, 6>> keyTexts[] = {
     {Key::Multiply, {u"Multiply", u"Multiply (*)", u"乘", u"乘（*）", u"乘", u"乘（*）"}},
     {Key::Divide, {u"Divide", u"Divide (/)", u"除", u"除（/）", u"除", u"除（/）"}},
     {Key::Equals, {u"Equals", u"Equals (=, Return, Enter)", u"等于", u"等于（=、回车）",
@@ -75,25 +68,20 @@ protected:
             GTEST_SKIP() << "run by CTest, which sets RODWISE_EXPECTED_TRANSLATION";
         WindowTest::SetUp();
     }
-
-    QAccessibleInterface* accessible(const KeyTexts& key) {
-        QWidget* widget = window.key(key.key);
-        return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-    }
 };
 
 TEST_F(Translated, KeysAreReadInTheUsersLanguage) {
     // English tooltips keep the desktop's font; Chinese ones get a Hei.
     const QRawFont tooltipFont = QRawFont::fromFont(QToolTip::font());
-    for (const KeyTexts& key : keyTexts) {
-        SCOPED_TRACE(std::to_string(int(key.key)));
-        QAccessibleInterface* read = accessible(key);
+    for (const auto& [key, texts] : keyTexts) {
+        SCOPED_TRACE(std::to_string(int(key)));
+        QAccessibleInterface* read = reader(window.key(key));
         ASSERT_NE(read, nullptr);
         EXPECT_EQ(read->role(), QAccessible::Button);
-        EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf16(key.texts[column()]));
+        EXPECT_EQ(read->text(QAccessible::Name), QString::fromUtf16(texts[column()]));
         // A key without a description of its own is described by its tooltip,
         // whose font (the face it asks for, not a fallback) has its characters.
-        const QString tip = QString::fromUtf16(key.texts[column() + 1]);
+        const QString tip = QString::fromUtf16(texts[column() + 1]);
         EXPECT_EQ(read->text(QAccessible::Description), tip);
         for (const QChar c : tip)
             EXPECT_TRUE(column() == 0 || tooltipFont.supportsCharacter(c)) << int(c.unicode());
@@ -119,8 +107,7 @@ TEST_F(Translated, WhatIsHeardIsInTheUsersLanguage) {
     Heard heard;
     type("/\r!x<c");
     EXPECT_EQ(heard.said.mid(0, 2), QStringList({assertive(text(0)), text(1)}));
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
-    EXPECT_EQ(board->child(1)->text(QAccessible::Name), text(2));
+    EXPECT_EQ(reader(window.board())->child(1)->text(QAccessible::Name), text(2));
     const bell::SoundTexts bell = bell::soundTexts();
     EXPECT_EQ(QString::fromStdString(bell.applicationName), text(3));
     EXPECT_EQ(QString::fromStdString(bell.eventDescription), text(4));

@@ -5,12 +5,10 @@
 // nearest), not taken from the layout table that the window is built from.
 #include "tests/widget/window_fixture.h"
 
-#include <QAccessible>
-
 #include <array>
 #include <map>
 #include <string>
-#include <utility>
+#include <tuple>
 
 namespace {
 
@@ -18,12 +16,9 @@ namespace {
 constexpr std::array<int, 10> columnLeft{313, 280, 247, 214, 181, 148, 115, 82, 49, 16};
 // The upper deck from the top: cell 2 at 750, cell 1 at 1020, cell 0 at 1290;
 // a screen reader numbers them 1, 5 and 0.
-struct UpperCell {
-    int cell, top;
-    const char *spoken, *described;
-};
-constexpr std::array<UpperCell, 3> upperCells{
-    {{2, 50, "1", "Bead for values above 9"}, {1, 68, "5", "Bead"}, {0, 86, "0", "Bare rod"}}};
+// Each cell, its top, what it is called and described as.
+const std::tuple<int, int, const char*, const char*> upperCells[] = {
+    {2, 50, "1", "Bead for values above 9"}, {1, 68, "5", "Bead"}, {0, 86, "0", "Bare rod"}};
 // The lower deck from the beam down: cells 0 to 5 at 1740 + 270 i.
 constexpr std::array<int, 6> lowerTop{116, 134, 152, 170, 188, 206};
 // The radio buttons' left edges in the window, rod 0 first: the beam's 240
@@ -31,6 +26,9 @@ constexpr std::array<int, 6> lowerTop{116, 134, 152, 170, 188, 206};
 constexpr std::array<int, 10> radioLeft{322, 289, 256, 223, 190, 157, 124, 91, 58, 25};
 // The rod labels' left edges, rod 0 first: 4725 - 495 k.
 constexpr std::array<int, 10> labelLeft{315, 282, 249, 216, 183, 150, 117, 84, 51, 18};
+// The keys' left edges, "*" to "H.-": 1725, 2164, 2603, 3042, 3481, 3920,
+// 4359 and 4800; each key 380 x 225 at 255 from the top.
+constexpr std::array<int, 8> keyLeft{115, 144, 174, 203, 232, 261, 291, 320};
 
 struct Place {
     const char* name;
@@ -49,14 +47,6 @@ QString read(QWidget* widget) {
 // The controls that are not one per rod.
 const Place singles[] = {
     {"title", -1, {30, 16, 64, 16}, "Tallwood|"},                  // 450, 240, 960 x 240
-    {"key", 0, {115, 17, 25, 15}},                                 // 1725, 255, 380 x 225: "*"
-    {"key", 1, {144, 17, 25, 15}},                                 // 2164: "/"
-    {"key", 2, {174, 17, 25, 15}},                                 // 2603: "="
-    {"key", 3, {203, 17, 25, 15}},                                 // 3042: "C"
-    {"key", 4, {232, 17, 25, 15}},                                 // 3481: "H-D"
-    {"key", 5, {261, 17, 25, 15}},                                 // 3920: "Hex"
-    {"key", 6, {291, 17, 25, 15}},                                 // 4359: "H.+"
-    {"key", 7, {320, 17, 25, 15}},                                 // 4800: "H.-"
     {"bar", 1, {16, 38, 330, 12}, "Top bar|Shows the rod labels"}, // 240, 570, 4950 x 180
     {"beam", -1, {16, 104, 330, 12}, "Decimal point|Beam; pressing it sets every rod to 0"},
     {"bar", 0, {16, 224, 330, 12}, "Bottom bar|Shows the rod labels"}, // 240, 3360
@@ -79,22 +69,25 @@ TEST_F(Layout, EveryControlStandsAtItsPlace) {
         }
         ++expected[p.name];
     }
+    for (int key = 0; key < 8; ++key) {
+        EXPECT_EQ(rectOf("key", key), QRect(keyLeft[key], 17, 25, 15)) << "key " << key;
+        EXPECT_TRUE(at("key", key)->isVisible()) << "key " << key;
+    }
+    expected["key"] = 8;
     for (int rod = 0; rod < 10; ++rod) {
-        const std::string upper = "upperDeck" + std::to_string(rod);
-        const std::string lower = "lowerDeck" + std::to_string(rod);
         const QString called = QStringLiteral("Rod %1, %2 deck, cell %3|%4").arg(rod);
         for (const auto& [cell, top, spoken, described] : upperCells) {
-            EXPECT_EQ(rectOf(upper.c_str(), cell), QRect(columnLeft[rod], top, 33, 18))
-                << upper << "(" << cell << ")";
-            EXPECT_EQ(read(at(upper.c_str(), cell)), called.arg("upper", spoken, described));
+            EXPECT_EQ(rectOf(upper(rod), cell), QRect(columnLeft[rod], top, 33, 18))
+                << rod << " upper " << cell;
+            EXPECT_EQ(read(at(upper(rod), cell)), called.arg("upper", spoken, described));
         }
         for (int cell = 0; cell < 6; ++cell) {
-            EXPECT_EQ(rectOf(lower.c_str(), cell), QRect(columnLeft[rod], lowerTop[cell], 33, 18))
-                << lower << "(" << cell << ")";
+            EXPECT_EQ(rectOf(lower(rod), cell), QRect(columnLeft[rod], lowerTop[cell], 33, 18))
+                << rod << " lower " << cell;
             const char* described = cell == 0  ? "Bare rod"
                                     : cell < 5 ? "Bead"
                                                : "Bead for values above 9";
-            EXPECT_EQ(read(at(lower.c_str(), cell)), called.arg("lower").arg(cell).arg(described));
+            EXPECT_EQ(read(at(lower(rod), cell)), called.arg("lower").arg(cell).arg(described));
         }
         EXPECT_EQ(rectOf("point", rod), QRect(radioLeft[rod], 104, 12, 12)) << rod;
         EXPECT_EQ(read(at("point", rod)), QStringLiteral("Decimal point after rod %1|").arg(rod));
@@ -104,8 +97,8 @@ TEST_F(Layout, EveryControlStandsAtItsPlace) {
         // 330 wide but for the two leftmost, which are 285.
         EXPECT_EQ(rectOf("rodLabel", rod), QRect(labelLeft[rod], 236, rod >= 8 ? 19 : 22, 15))
             << rod;
-        expected[upper] = 3;
-        expected[lower] = 6;
+        expected[upper(rod).toStdString()] = 3;
+        expected[lower(rod).toStdString()] = 6;
     }
     expected["point"] = 10;
     expected["rodLabel"] = 10;

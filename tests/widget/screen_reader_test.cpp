@@ -1,16 +1,12 @@
 // What a screen reader is told as a blind user works the calculator from the
 // keyboard, read through Qt's accessibility API.
 
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
 namespace {
 
 class ScreenReaderTest : public WindowTest {
 protected:
-    QAccessibleInterface* reader(QObject* object) {
-        return QAccessible::queryAccessibleInterface(object);
-    }
     QAccessibleInterface* rod(int k) { return reader(window.board())->child(k); }
 
     Heard heard;
@@ -51,26 +47,19 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
     const QString decimal = "Cleared. Decimal mode.";
     const QString refused = assertive("Refused. The calculator is cleared.");
     const struct {
-        const char* keys;
-        const char* reads;
-        QStringList said;
-        QStringList rods; // {"*"}: not checked
+        const char *keys, *reads;
+        QStringList said, rods; // rods {"*"}: not checked
         const char* focus;
-        int mark;
-        int beeps;
+        int mark, beeps;
     } rows[] = {
+        // clang-format off
         {"<<", "0", {}, {}, "Rod 2, 0", 2, 0},
         {"7", "700", {"7"}, {"Rod 2, 7"}, "", 2, 0},
         {"7", "700", {}, {}, "", 2, 0},            // nothing changed, nothing to hear
         {"\t\b", "700", {}, {}, "Rod 2, 7", 2, 0}, // back to the board on its marked rod
         {"!", "0", {decimal}, {"Rod 2, 0"}, "Rod 0, 0", 0, 0},
-        {"<1>2*",
-         "0",
-         {"1", "2"},
-         {"Rod 1, 1", "Rod 0, 2", "Rod 0, 0", "Rod 1, 0"},
-         "Rod 0, 0",
-         0,
-         0},
+        {"<1>2*", "0", {"1", "2"}, {"Rod 1, 1", "Rod 0, 2", "Rod 0, 0", "Rod 1, 0"},
+         "Rod 0, 0", 0, 0},
         {"3\r", "36", {"3", "Result 36"}, {"Rod 0, 3", "Rod 0, 6", "Rod 1, 3"}, "", 0, 0},
         {"!5/\r", "0", {decimal, "5", refused}, {"*"}, "", 0, 2}, // two beeps, one message
         {"x", "0", {hex}, {}, "", 0, 0},
@@ -80,13 +69,8 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
         {"c", "255C", {"C"}, {"Rod 0, C"}, "", 0, 0}, // the digit 12 here, not the clear
         {"!", "0", {decimal}, {"*"}, "", 0, 0},
         // A decimal result is read as the board shows it, with its point.
-        {"\b<<\t<<1>2>7*<<3\r",
-         "3.81",
-         {"1", "2", "7", "3", "Result 3.81"},
-         {"*"},
-         "Rod 2, 0",
-         2,
-         0},
+        {"\b<<\t<<1>2>7*<<3\r", "3.81", {"1", "2", "7", "3", "Result 3.81"}, {"*"},
+         "Rod 2, 0", 2, 0},
         {"h", "3.81", {"H = 4"}, {}, "", 2, 0},
         {"!<<<1", "1000", {decimal, "1"}, {"*"}, "Rod 3, 0", 3, 0},
         {"*", "0", {}, {"Rod 3, 0"}, "", 3, 0},
@@ -96,12 +80,13 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
         {"<<</\r", "0", {refused}, {}, "Rod 0, 0", 0, 1},
         // Typed after the clear, FF lands on rods 1 and 0 as at start-up.
         {"x<f>f", "FF", {hex, "F", "F"}, {"*"}, "Rod 0, 0", 0, 0},
+        // clang-format on
     };
     QCoreApplication::processEvents(); // the board's focus at start-up
     for (const auto& row : rows) {
         SCOPED_TRACE(row.keys);
         heard.clear();
-        const int beeps = window.calculator().panel.beepCount();
+        const int was = beeps();
         type(row.keys);
         QCoreApplication::processEvents();
         EXPECT_EQ(reader(window.board())->text(QAccessible::Description),
@@ -116,7 +101,7 @@ TEST_F(ScreenReaderTest, EachKeyIsHeardAndTheMarkFollows) {
         }
         EXPECT_EQ(heard.focus.isEmpty() ? "" : heard.focus.last(), row.focus);
         EXPECT_EQ(window.board()->rod(), row.mark);
-        EXPECT_EQ(window.calculator().panel.beepCount() - beeps, row.beeps);
+        EXPECT_EQ(beeps() - was, row.beeps);
     }
 }
 

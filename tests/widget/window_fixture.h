@@ -1,10 +1,17 @@
 #pragma once
 
+#include "calc/shown_number.h"
 #include "ui/widgets/board_keys.h"
 #include "ui/widgets/layout.h"
 #include "ui/window/window.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QStringList>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
@@ -31,12 +38,10 @@ struct Spy : QObject {
     std::multiset<QObject*> got;
 };
 
-// A widget as drawn at a device pixel ratio.
-inline QImage shown(QWidget* widget, double ratio = 1) {
-    QImage image(widget->size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
+// A widget as drawn.
+inline QImage shown(QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_RGB32);
     widget->render(&image);
-    image.setDevicePixelRatio(1);
     return image;
 }
 
@@ -64,12 +69,19 @@ protected:
     QWidget* at(Key key) { return at("key", static_cast<int>(key)); }
     QRect rectOf(Key key) { return rectOf("key", static_cast<int>(key)); }
     QPoint centre(Key key) { return rectOf(key).center(); }
+    // What a screen reader is given for an object.
+    static QAccessibleInterface* reader(QObject* object) {
+        return QAccessible::queryAccessibleInterface(object);
+    }
 
     void click(const QString& name, int index = -1, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.windowHandle(), button, {}, centre(name, index));
     }
-    void click(Key key) {
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, centre(key));
+    void click(Key key) { click("key", static_cast<int>(key)); }
+    // A paste of text, by Ctrl+V or another key sequence.
+    void paste(const QString& text, QKeySequence keys = QKeySequence::Paste) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keySequence(window.windowHandle(), keys);
     }
     // Typed characters: "<" and ">" are Left and Right, "\t" Tab and "\b"
     // Backtab, "\r" Return, "\n" the keypad's Enter, "!" Escape.
@@ -84,6 +96,9 @@ protected:
             else
                 QTest::keyClick(window.windowHandle(), c);
     }
+    // The number on the rods, as "*" would take it, and the beeps so far.
+    std::string board() { return calc::boardNumber(window.calculator()); }
+    int beeps() { return window.calculator().panel.beepCount(); }
     // The pending repaint, now, as the event loop would run it.
     void repaint() {
         QEvent request(QEvent::UpdateRequest);
@@ -91,4 +106,86 @@ protected:
     }
 
     Window window;
+};
+
+// A message said assertively, interrupting the screen reader: marked "!" where
+// Qt tells the politeness (6.8 and later), as Heard records it.
+inline QString assertive(const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return u'!' + message;
+#else
+    return message;
+#endif
+}
+
+// What assistive technology is told, as Qt's accessibility API tells it: the
+// announcements (with Qt 6.8 an announcement event, "!" before an assertive
+// one; before it a notification that appears, read as Orca 43 reads it: its
+// name, after its role unless it lies in a status bar), the object that takes
+// the focus, and the rods whose name changes with their digit ("Rod 3, 7").
+class Heard {
+public:
+    Heard() {
+        current = this;
+        // As when a screen reader listens: Qt tells of changes only then.
+        platform()->setActive(true);
+        QAccessible::installUpdateHandler(&Heard::record);
+    }
+    ~Heard() {
+        QAccessible::installUpdateHandler(nullptr);
+        platform()->setActive(false);
+        current = nullptr;
+    }
+    Heard(const Heard&) = delete;
+    Heard& operator=(const Heard&) = delete;
+
+    void clear() {
+        said = focus = rods = {};
+        notifications = {};
+    }
+
+    QStringList said, focus, rods;
+    // The notifications that appeared, in turn: Orca reads each one's text
+    // when it gets to it, maybe after the next message.
+    QList<QAccessibleInterface*> notifications;
+
+private:
+    static QPlatformAccessibility* platform() {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+    // The one that listens now: Qt's handler is a plain function.
+    inline static Heard* current = nullptr;
+    static void record(QAccessibleEvent* event) {
+        QAccessibleInterface* iface = event->accessibleInterface();
+        if (!current || !iface)
+            return;
+        const QString name = iface->text(QAccessible::Name);
+        switch (event->type()) {
+        case QAccessible::ObjectShow:
+            if (iface->role() == QAccessible::Notification) {
+                const bool plain = iface->parent()->role() == QAccessible::StatusBar;
+                current->said << (plain ? name : "notification " + name);
+                current->notifications << iface;
+            }
+            break;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        case QAccessible::Announcement: {
+            const auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
+            const bool interrupts =
+                announcement->politeness() == QAccessible::AnnouncementPoliteness::Assertive;
+            current->said << (interrupts ? "!" : "") + announcement->message();
+            break;
+        }
+#endif
+        case QAccessible::Focus:
+            current->focus << name;
+            break;
+        case QAccessible::NameChanged:
+            if (iface->role() == QAccessible::SpinBox)
+                current->rods << name;
+            break;
+        default:
+            break;
+        }
+    }
 };

@@ -81,11 +81,7 @@ TEST_F(WindowTest, APressRepaintsOnlyTheCellsItChanges) {
 // pixels (tests/widget/layout_test.cpp has the places): rod 0's cells, the
 // bars, the beam and the "*" key; then the result line's text.
 TEST_F(WindowTest, ThePicturesHaveTheirColours) {
-    const struct {
-        QPoint at;
-        QRgb colour;
-        const char* what;
-    } samples[] = {
+    const std::tuple<QPoint, QRgb, const char*> samples[] = {
         {{314, 117}, 0x8EB9E3, "the field of a gap (lower cell 0)"},
         {{328, 125}, 0xA89274, "the bare rod's lit half"},
         {{329, 125}, 0x8C7658, "the bare rod's shaded half"},
@@ -104,8 +100,8 @@ TEST_F(WindowTest, ThePicturesHaveTheirColours) {
         {{128, 26}, 0x000000, "the middle of the \"*\" symbol"},
     };
     const QImage image = shown(&window);
-    for (const auto& s : samples)
-        EXPECT_EQ(image.pixel(s.at) & 0xFFFFFF, s.colour) << s.what;
+    for (const auto& [at, colour, what] : samples)
+        EXPECT_EQ(image.pixel(at) & 0xFFFFFF, colour) << what;
     // The result line's text is purple: "H-D" on 3 writes "H = 3".
     type("3h");
     const QImage line = shown(&window).copy(30, 254, 260, 17);

@@ -3,10 +3,8 @@
 // kept setting with the command line over it. Expected places are worked out
 // by hand from the design in twips: a pixel is 15 twips at 100 %, 7.5 at
 // 200 %, 12 at 125 %, rounded to the nearest (a half up).
-#include "tests/widget/heard.h"
 #include "tests/widget/window_fixture.h"
 
-#include "calc/shown_number.h"
 #include "ui/platform/start_options.h"
 #include "ui/widgets/images.h"
 #include "ui/widgets/widgets.h"
@@ -85,7 +83,7 @@ TEST(ZoomPictures, At100PercentThePicturesOfOldPixelForPixel) {
 TEST_F(Zoom, KeysAndWheelStepWithinTheScreen) {
     Heard heard;
     type("25=");
-    const std::string board = calc::boardNumber(window.calculator());
+    const std::string number = board();
     const std::string result = window.calculator().panel.resultLine().caption;
     heard.clear();
     const auto ctrl = [this](Qt::Key key, Qt::KeyboardModifiers more = {}) {
@@ -112,7 +110,7 @@ TEST_F(Zoom, KeysAndWheelStepWithinTheScreen) {
     EXPECT_EQ(wheel(60), 125);
     EXPECT_EQ(wheel(360), 175);
     EXPECT_EQ(wheel(-240), 125);
-    EXPECT_EQ(calc::boardNumber(window.calculator()), board);
+    EXPECT_EQ(board(), number);
     EXPECT_EQ(window.calculator().panel.resultLine().caption, result);
     // The keys alone keep their meaning.
     window.setZoom(100);
