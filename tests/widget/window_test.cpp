@@ -102,9 +102,13 @@ TEST_F(WindowTest, ThePicturesHaveTheirColours) {
     const QImage image = shown(&window);
     for (const auto& [at, colour, what] : samples)
         EXPECT_EQ(image.pixel(at) & 0xFFFFFF, colour) << what;
-    // The result line's text is purple: "H-D" on 3 writes "H = 3".
+    // The result line's text is purple: "H-D" on 3 writes "H = 3". It also
+    // disables "=", whose face is then dimmed: drawn at 45 % over white, its
+    // field 887C90 turns CAC4CD.
     type("3h");
-    const QImage line = shown(&window).copy(30, 254, 260, 17);
+    const QImage after = shown(&window);
+    EXPECT_EQ(after.pixel(180, 29) & 0xFFFFFF, 0xCAC4CDu);
+    const QImage line = after.copy(30, 254, 260, 17);
     const auto* pixel = reinterpret_cast<const QRgb*>(line.constBits());
     EXPECT_NE(std::find(pixel, pixel + line.width() * line.height(), 0xFFC000C0),
               pixel + line.width() * line.height());
