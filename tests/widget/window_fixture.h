@@ -122,7 +122,8 @@ inline QString assertive(const QString& message) {
 // announcements (with Qt 6.8 an announcement event, "!" before an assertive
 // one; before it a notification that appears, read as Orca 43 reads it: its
 // name, after its role unless it lies in a status bar), the object that takes
-// the focus, and the rods whose name changes with their digit ("Rod 3, 7").
+// the focus, the rods whose name changes with their digit ("Rod 3, 7"), and
+// the board's number their description reads, told with it.
 class Heard {
 public:
     Heard() {
@@ -140,11 +141,11 @@ public:
     Heard& operator=(const Heard&) = delete;
 
     void clear() {
-        said = focus = rods = {};
+        said = focus = rods = boardReads = {};
         notifications = {};
     }
 
-    QStringList said, focus, rods;
+    QStringList said, focus, rods, boardReads;
     // The notifications that appeared, in turn: Orca reads each one's text
     // when it gets to it, maybe after the next message.
     QList<QAccessibleInterface*> notifications;
@@ -183,6 +184,10 @@ private:
         case QAccessible::NameChanged:
             if (iface->role() == QAccessible::SpinBox)
                 current->rods << name;
+            break;
+        case QAccessible::DescriptionChanged:
+            if (iface->role() == QAccessible::SpinBox)
+                current->boardReads << iface->text(QAccessible::Description);
             break;
         default:
             break;
