@@ -35,6 +35,11 @@ TEST_F(Zoom, ControlsAndPicturesAtTwoSteps) {
     EXPECT_EQ(rectOf("bar", 0), QRect(32, 448, 660, 24));     // 240, 3360, 4950 x 180
     EXPECT_EQ(pictureOf(at(lower(0), 0)).size(), QSize(66, 36) * density);
     EXPECT_EQ(pictureOf(at("bar", 0)).size(), QSize(880, 30) * density);
+    // A screen reader's review finds a cell, and its rod, where they are drawn.
+    const QRect cell = QAccessible::queryAccessibleInterface(at(lower(0), 0))->rect();
+    EXPECT_EQ(cell, QRect(window.mapToGlobal(QPoint(626, 232)), QSize(66, 36)));
+    const QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
+    EXPECT_TRUE(board->child(0)->rect().contains(cell.center()));
     // A bead's rim is two pixels at 200 %: the top rows of a bead's tip.
     const QImage& bead = images::cell(Image::Bead, {66, 36});
     EXPECT_EQ(bead.pixel(33, 0), bead.pixel(33, 1));
