@@ -123,7 +123,7 @@ inline QString assertive(const QString& message) {
 // one; before it a notification that appears, read as Orca 43 reads it: its
 // name, after its role unless it lies in a status bar), the object that takes
 // the focus, the rods whose name changes with their digit ("Rod 3, 7"), and
-// the board's number that each rod's description reads.
+// the board's number their description reads, told with it.
 class Heard {
 public:
     Heard() {
@@ -141,14 +141,11 @@ public:
     Heard& operator=(const Heard&) = delete;
 
     void clear() {
-        said = focus = rods = {};
+        said = focus = rods = boardReads = {};
         notifications = {};
     }
 
-    QStringList said, focus, rods;
-    // Each rod's description as it was last told, rod 0 first, as a screen
-    // reader that keeps what it is told has it.
-    QStringList kept = QStringList(10);
+    QStringList said, focus, rods, boardReads;
     // The notifications that appeared, in turn: Orca reads each one's text
     // when it gets to it, maybe after the next message.
     QList<QAccessibleInterface*> notifications;
@@ -190,8 +187,7 @@ private:
             break;
         case QAccessible::DescriptionChanged:
             if (iface->role() == QAccessible::SpinBox)
-                current->kept[iface->parent()->indexOfChild(iface)] =
-                    iface->text(QAccessible::Description);
+                current->boardReads << iface->text(QAccessible::Description);
             break;
         default:
             break;

@@ -240,25 +240,17 @@ void rodFocused(BoardKeys* board, int rod) {
 }
 
 void rodChanged(BoardKeys* board, int rod, bool sayDigit) {
-    QAccessibleEvent event(board, QAccessible::NameChanged);
-    event.setChild(rod);
-    QAccessible::updateAccessibility(&event);
-    // Said on every change, whatever digit was heard last on any rod.
-    if (sayDigit && board->hasFocus() && board->rod() == rod)
-        speech::say(board->window(), shownDigit(board, rod));
-}
-
-void numberChanged(BoardKeys* board) {
-    // Every rod reads the board's number, not only one that changed: each is
-    // told, or a screen reader that keeps what it was told (Orca 48) reads a
-    // rod's old number when the mark moves to it.
-    QAccessibleEvent whole(board, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&whole);
-    for (int rod = 0; rod < rodCount; ++rod) {
-        QAccessibleEvent event(board, QAccessible::DescriptionChanged);
+    // The rod's description, the board's number, changes with it: told too,
+    // or a screen reader that keeps what it was told (Orca 48) reads the old.
+    for (const QAccessible::Event change :
+         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(board, change);
         event.setChild(rod);
         QAccessible::updateAccessibility(&event);
     }
+    // Said on every change, whatever digit was heard last on any rod.
+    if (sayDigit && board->hasFocus() && board->rod() == rod)
+        speech::say(board->window(), shownDigit(board, rod));
 }
 
 } // namespace accessibility

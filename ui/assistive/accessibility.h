@@ -29,8 +29,5 @@ void rodFocused(BoardKeys* board, int rod);
 // Tells it that a rod shows another digit; with sayDigit, the new digit of the
 // marked rod is also said while the board has the focus.
 void rodChanged(BoardKeys* board, int rod, bool sayDigit);
-// Tells it that the board's number, which the board's and every rod's
-// description read, changed.
-void numberChanged(BoardKeys* board);
 
 } // namespace accessibility

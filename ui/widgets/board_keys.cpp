@@ -1,6 +1,5 @@
 #include "ui/widgets/board_keys.h"
 
-#include "calc/shown_number.h"
 #include "ui/widgets/layout.h"
 #include "ui/widgets/palette.h"
 
@@ -22,7 +21,7 @@ struct Keyboard {
 BoardKeys::BoardKeys(QWidget* window, Calculator& calculator, ControlLookup control,
                      Listeners listeners)
     : QWidget(window), calculator_(calculator), control_(std::move(control)),
-      listeners_(std::move(listeners)), toldNumber_(calc::boardNumber(calculator)) {
+      listeners_(std::move(listeners)) {
     setObjectName(QStringLiteral("Board"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
@@ -60,12 +59,6 @@ void BoardKeys::tell(bool sayMarkedDigit) {
             continue;
         told_[std::size_t(r)] = now;
         listeners_.rodChanged(r, sayMarkedDigit);
-    }
-    // The point and the mode change the number with no rod changing.
-    std::string number = calc::boardNumber(calculator_);
-    if (number != toldNumber_) {
-        toldNumber_ = std::move(number);
-        listeners_.numberChanged();
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <functional>
-#include <string>
 
 class QKeyEvent;
 
@@ -30,8 +29,6 @@ public:
         std::function<void(int rod)> rodFocused;
         // sayDigit: the change is no part of one that its caller announces.
         std::function<void(int rod, bool sayDigit)> rodChanged;
-        // The board's number changed: a digit, the point or the mode.
-        std::function<void()> numberChanged;
         // A typed digit changed the rods: the window shows them anew, which
         // ends in tell().
         std::function<void()> rodsSet;
@@ -55,8 +52,7 @@ public:
     void markRodZero() { moveTo(0); }
 
     // Tells assistive technology which rods changed their digit since it was
-    // last told, and whether the board's number changed. With sayMarkedDigit
-    // it also says the marked rod's new digit:
+    // last told. With sayMarkedDigit it also says the marked rod's new digit:
     // the window tells so after a click or a typed digit, and without it
     // after a key or a paste, which it announces as a whole.
     void tell(bool sayMarkedDigit = true);
@@ -82,5 +78,4 @@ private:
     int zoom_ = 100;
     bool keyboardInUse_ = false;
     std::array<int, rodCount> told_{};
-    std::string toldNumber_;
 };

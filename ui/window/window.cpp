@@ -388,7 +388,7 @@ void Window::addBoard() {
     BoardKeys::Listeners listeners{
         [this](int rod) { accessibility::rodFocused(board_, rod); },
         [this](int rod, bool sayDigit) { accessibility::rodChanged(board_, rod, sayDigit); },
-        [this] { accessibility::numberChanged(board_); }, [this] { sync(); }};
+        [this] { sync(); }};
     board_ = new BoardKeys(
         this, calculator_, [this](QStringView name, int index) { return control(name, index); },
         std::move(listeners));
