@@ -182,7 +182,11 @@ flat_review_reads_every_rod() {
 hex_c_is_heard_as_c() {
     say x "Cleared\. Hexadecimal mode: rods 0 to 7 take 0 to F\." || return 1
     local before=$heard
-    type_digit c C && step Left "^Rod 1, 0 spin button" &&
+    type_digit c C || return 1
+    # Orca 48 keeps the descriptions it spoke for up to 2 s, whatever it is
+    # told since; rod 1's would still read the board as it was before the C.
+    sleep 2.1
+    step Left "^Rod 1, 0 spin button" &&
         step Right "^Rod 0, C spin button" || return 1
     ! said "$before" | head -n $((heard - before)) | grep -qw 12 || { echo "  C was heard as 12" >&2 && return 1; }
 }
