@@ -39,7 +39,7 @@ bool Board::press(int rod, BeadPress cell, MouseButton button) {
     }
     setLower(rod, cell.cell);
     if (button == MouseButton::Right) {
-        upper_.at(slot(rod)) = 5;
+        upper_.at(slot(rod)) = upperCellValue(1);
         lowerExtraTakes_.at(slot(rod)) = false;
     }
     return true;
@@ -59,7 +59,7 @@ bool Board::canHold(int rod, int value) const {
 bool Board::setRod(int rod, int value) {
     if (!canHold(rod, value))
         return false;
-    const int fives = value >= 10 ? 10 : value >= 5 ? 5 : 0;
+    const int fives = upperShareOf(value);
     press(rod, {Deck::Upper, upperCellFor(fives)});
     press(rod, {Deck::Lower, value - fives});
     return true;
@@ -87,7 +87,7 @@ std::array<int, rodCount> Board::layNumber(std::string_view text, int point) {
         const char c = digits[digits.size() - 1 - static_cast<std::size_t>(rod)];
         const int digit = c >= '0' && c <= '9' ? c - '0' : 0;
         laid.at(slot(rod)) = digit;
-        upper_.at(slot(rod)) = digit >= 5 ? 5 : 0;
+        upper_.at(slot(rod)) = upperShareOf(digit);
         lower_.at(slot(rod)) = digit - upperValue(rod);
     }
     return laid;

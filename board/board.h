@@ -29,7 +29,13 @@ constexpr int upperCellValue(int cell) {
     return 5 * cell;
 }
 constexpr int upperCellFor(int fives) {
-    return fives / 5;
+    return fives / upperCellValue(1);
+}
+// The upper deck's share of a rod's value (0, 5 or 10): the lower deck holds
+// the rest, 0 to 5.
+constexpr int upperShareOf(int value) {
+    const int cell = upperCellFor(value);
+    return upperCellValue(cell < upperCellCount ? cell : upperCellCount - 1);
 }
 
 // A press on one cell of one deck.

@@ -2,7 +2,9 @@
 
 #include "convert/convert.h"
 
-void Calculation::press(Key key) {
+#include <algorithm>
+
+Answer Calculation::press(Key key) {
     switch (key) {
     case Key::Multiply:
         return pressOperator(Operation::Multiply);
@@ -18,13 +20,14 @@ void Calculation::press(Key key) {
         return pressHexadecimal();
     case Key::HexPlus:
     case Key::HexMinus:
-        return; // never enabled
+        break; // never enabled
     }
+    return {};
 }
 
 // Back to the state of start-up, in decimal mode. The pending operation and
 // whether the labels show survive it.
-void Calculation::clear() {
+Answer Calculation::clear() {
     board_.reset();
     board_.useHexadecimalDigits(false);
     mode_ = Mode::Decimal;
@@ -41,6 +44,7 @@ void Calculation::clear() {
     panel_.setKeyEnabled(Key::HexPlus, false);
     panel_.setKeyEnabled(Key::HexMinus, false);
     panel_.setKeyEnabled(Key::Convert, true);
+    return {Answer::Outcome::Cleared};
 }
 
 void Calculation::choosePoint(int rod) {
@@ -48,9 +52,13 @@ void Calculation::choosePoint(int rod) {
     point_ = rod;
 }
 
-void Calculation::refuse() {
+Answer Calculation::refuse(int bells) {
     clear();
-    panel_.beep();
+    return {Answer::Outcome::Refused, bells};
+}
+
+Answer Calculation::resultWritten() const {
+    return {Answer::Outcome::ResultWritten, 0, panel_.resultLine().caption};
 }
 
 double Calculation::hexadecimalBoardValue() const {
@@ -68,6 +76,20 @@ std::string Calculation::boardText(int pointAfter) const {
             text += '.';
     }
     return text;
+}
+
+std::string Calculation::boardNumber() const {
+    if (hexadecimal())
+        return convert::hexText(hexadecimalBoardValue());
+    // The digits after the point stay as the rods show them, trailing zeros
+    // too: "0000012.50" gives "12.50", the same value that "*" would take,
+    // written as the board writes it.
+    std::string whole = boardText();
+    const auto fractionDigits = static_cast<std::size_t>(point_);
+    const std::string fraction = whole.substr(whole.size() - fractionDigits);
+    whole.resize(whole.size() - fractionDigits);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    return fraction.empty() ? whole : whole + '.' + fraction;
 }
 
 void Calculation::labelRods(const std::array<int, rodCount>& digits, int rods) {

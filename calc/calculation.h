@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/board.h"
+#include "calc/answer.h"
 #include "calc/panel.h"
 
 #include <cstdint>
@@ -24,10 +25,10 @@ public:
     Calculation(const Calculation&) = delete;
     Calculation& operator=(const Calculation&) = delete;
 
-    // A click on a key of the key row.
-    void press(Key key);
+    // A click on a key of the key row, and what it did.
+    Answer press(Key key);
     // "C", and start-up: decimal mode, the board at zero, no operand.
-    void clear();
+    Answer clear();
     // A click on the beam's radio button over a rod: the point goes to the
     // right of that rod.
     void choosePoint(int rod);
@@ -50,16 +51,27 @@ public:
     // The rods' digits from rod 9 down to rod 0, with a "." after rod
     // `pointAfter` when it is 0 or more.
     std::string boardText(int pointAfter = -1) const;
+    // The number on the rods as "*" and "/" read it: in hexadecimal mode the
+    // hexadecimal digits of rods 0 to 7, in decimal mode with the point after
+    // rod `point()` and leading zeros dropped.
+    std::string boardNumber() const;
 
 private:
-    void pressOperator(Operation operation);
-    void pressHexadecimalOperator(Operation operation);
-    void pressEquals();
-    void pressEqualsInHexadecimal();
-    void pressConvert();
-    void pressHexadecimal();
-    // The one answer to a refused input or result: the clear, then the bell.
-    void refuse();
+    // 2^31: a result must stay below it, less one in decimal work, and "H-D"
+    // writes only numbers below it in hexadecimal.
+    static constexpr double twoToThe31 = 2147483648.0;
+
+    Answer pressOperator(Operation operation);
+    Answer pressHexadecimalOperator(Operation operation);
+    Answer pressEquals();
+    Answer pressEqualsInHexadecimal();
+    Answer pressConvert();
+    Answer pressHexadecimal();
+    // The one answer to a refused input or result: the clear, and the bell
+    // rung `bells` times.
+    Answer refuse(int bells = 1);
+    // The result line as it now reads, for an answer.
+    Answer resultWritten() const;
     // Writes the digits of a result laid onto the rods into the rod labels.
     void labelRods(const std::array<int, rodCount>& digits, int rods);
 

@@ -1,17 +1,37 @@
 #pragma once
 
 #include "board/board.h"
+#include "calc/answer.h"
 #include "calc/calculation.h"
 #include "calc/panel.h"
 
+#include <string_view>
+
 // The whole calculator, started: the board, what the other controls show, and
-// the calculation that works on both. The window forwards each user event to
-// the one of the three it belongs to: a bead press or the beam to the board,
-// the rod labels to the panel, a key or a radio button to the calculation.
+// the calculation that works on both. Every user event comes in through one
+// of its functions, which hands it to the part it belongs to and answers with
+// what it did; the parts themselves are open for reading.
 struct Calculator {
     Calculator() { calculation.clear(); }
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
+
+    // A click on a key of the key row; a key that takes no click does nothing.
+    Answer press(Key key);
+    // A mouse press on a bead cell; a cell that takes no press does nothing.
+    Answer pressBead(int rod, BeadPress cell, MouseButton button = MouseButton::Left);
+    // A digit typed on a rod: the presses a user would make, or none when the
+    // rod cannot hold it.
+    Answer typeDigit(int rod, int value);
+    // A text from the clipboard, laid onto the rods when it is a number they
+    // can hold.
+    Answer paste(std::string_view text);
+    // A radio button of the beam: the point after that rod.
+    Answer choosePoint(int rod);
+    // A click on the beam: every rod back to 0.
+    Answer resetBoard();
+    // A click on a bar shows the rod labels, one on a rod label hides them.
+    Answer showRodLabels(bool on);
 
     Board board;
     Panel panel;

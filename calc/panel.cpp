@@ -9,9 +9,3 @@ void Panel::showRodLabels(bool on) {
     for (Label& label : rodLabels_)
         label.visible = on;
 }
-
-void Panel::beep() {
-    ++beepCount_;
-    if (sound_)
-        sound_();
-}

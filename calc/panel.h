@@ -4,12 +4,11 @@
 #include "calc/keys.h"
 
 #include <array>
-#include <functional>
 #include <string>
 
 // What the window's controls beside the board show: which keys take a click,
 // the rod labels under the board, the result line, the checked radio button
-// of the beam; and the bell. The calculation writes it; the window draws it.
+// of the beam. The calculation writes it; the window draws it.
 
 struct Label {
     std::string caption;
@@ -41,12 +40,6 @@ public:
     int checkedPoint() const { return checkedPoint_; }
     void checkPoint(int rod) { checkedPoint_ = rod; }
 
-    // The calculator's one sign of a refusal. The window installs the real
-    // sound; the count is what the tests read.
-    void beep();
-    void onBeep(std::function<void()> sound) { sound_ = std::move(sound); }
-    int beepCount() const { return beepCount_; }
-
 private:
     template <typename Index> static std::size_t index(Index i) {
         return static_cast<std::size_t>(i);
@@ -56,6 +49,4 @@ private:
     std::array<Label, rodCount> rodLabels_{};
     Label resultLine_;
     int checkedPoint_ = -1;
-    std::function<void()> sound_;
-    int beepCount_ = 0;
 };

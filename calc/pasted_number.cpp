@@ -11,8 +11,6 @@ namespace calc {
 
 namespace {
 
-using Rods = std::array<int, rodCount>;
-
 using result_line::decimalPrefix;
 using result_line::hexadecimalPrefix;
 
@@ -133,19 +131,6 @@ std::optional<Rods> pastedRods(const Calculator& calculator, std::string_view te
         rods = hexMode ? hexRods(digits) : decimalRods(digits, point);
     }
     return rods;
-}
-
-bool paste(Calculator& calculator, std::string_view text) {
-    const std::optional<Rods> rods = pastedRods(calculator, text);
-    if (!rods) {
-        // Nothing has been entered yet, so unlike a refused result nothing is cleared.
-        calculator.panel.beep();
-        return false;
-    }
-    // Rod 9 first, as a user would write the number down.
-    for (int rod = rodCount - 1; rod >= 0; --rod)
-        calculator.board.setRod(rod, (*rods)[std::size_t(rod)]);
-    return true;
 }
 
 } // namespace calc

@@ -26,12 +26,7 @@ inline constexpr std::size_t pasteTextLimit = 64;
 // hexadecimal one must be whole. In hexadecimal mode it is laid as one to
 // eight hexadecimal digits on rods 0 to 7; a decimal number must be whole.
 // Every rod the number does not reach takes 0.
-std::optional<std::array<int, rodCount>> pastedRods(const Calculator& calculator,
-                                                    std::string_view text);
-
-// Pastes `text`: when it is a number the board can hold, sets each rod, rod 9
-// first, with the bead presses a user would make, and returns true.
-// Otherwise rings the bell once, changes nothing else and returns false.
-bool paste(Calculator& calculator, std::string_view text);
+using Rods = std::array<int, rodCount>;
+std::optional<Rods> pastedRods(const Calculator& calculator, std::string_view text);
 
 } // namespace calc

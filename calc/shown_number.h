@@ -6,11 +6,6 @@
 
 namespace calc {
 
-// The number on the rods as text, read as "*" and "/" read it: in hexadecimal
-// mode the hexadecimal digits of rods 0 to 7, in decimal mode with the point
-// after rod `point` and leading zeros dropped.
-std::string boardNumber(const Calculator& calculator);
-
 // The number the calculator shows, as a text that pastes back as the same
 // number: the result line, with the "D = " or "H = " that names its base,
 // while the line is visible and not empty; otherwise the number on the rods.

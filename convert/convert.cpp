@@ -105,12 +105,6 @@ double leadingValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-double numericValue(std::string_view text) {
-    // Every text the calculator reads whole is a plain decimal number, for
-    // which its leading number is the whole of it.
-    return leadingValue(text);
-}
-
 std::string hexText(double value) {
     constexpr double largest = 9007199254740992.0; // 2^53
     if (!(value > 0))

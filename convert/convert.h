@@ -25,9 +25,6 @@ std::string fixedText(double value, int decimals);
 // 0 when there are no digits: "00012.50" gives 12.5, "123." gives 123.
 double leadingValue(std::string_view text);
 
-// The whole text read as a decimal number; a text that is not one reads 0.
-double numericValue(std::string_view text);
-
 // Upper-case hexadecimal digits of the value rounded to a whole number (halves
 // to even), without prefix or leading zeros: 255 gives "FF". Defined for 0 to
 // 2^53; a value outside is taken to the nearer end of that range.

@@ -1,8 +1,7 @@
 #pragma once
 
-// Drives the calculator the way a user does: a press on a cell that takes
-// none and a click on a disabled key are never delivered, as with a real
-// toolkit. Below, the rules every event must keep.
+// Drives the calculator the way a user does, through its entry points. Below,
+// the rules every event must keep.
 
 #include "calc/calculator.h"
 
@@ -14,26 +13,26 @@
 
 namespace driver {
 
-// Runs a blank-separated script of user events: the keys by their faces ("*",
-// "/", "=", "C", "H-D", "Hex"); "Beam" (the board's reset), "Bar" (shows the
-// rod labels), "Label" (hides them); "@4", the radio button over rod 4; a
-// bead press ("v6.3"); and numbers, whose digits (0-9, A-F) go onto the
-// rods, the last on rod 0, and whose point picks the radio button over the
-// units rod.
-inline void enter(Calculator& c, const std::string& script) {
+// Runs a blank-separated script of user events, each through the
+// calculator's own entry point, and returns how many times the bell rang: the
+// keys by their faces ("*", "/", "=", "C", "H-D", "Hex"); "Beam" (the board's
+// reset), "Bar" (shows the rod labels), "Label" (hides them); "@4", the radio
+// button over rod 4; a bead press ("v6.3"); and numbers, whose digits (0-9,
+// A-F) go onto the rods, the last on rod 0, and whose point picks the radio
+// button over the units rod.
+inline int enter(Calculator& c, const std::string& script) {
+    int bells = 0;
     std::istringstream in{script};
     for (std::string word; in >> word;) {
         const auto face = std::find(keyCaptions.begin(), keyCaptions.end(), word);
         if (face != keyCaptions.end()) {
-            const auto key = Key(face - keyCaptions.begin());
-            if (c.panel.keyEnabled(key))
-                c.calculation.press(key);
+            bells += c.press(Key(face - keyCaptions.begin())).bells;
         } else if (word == "Beam") {
-            c.board.reset();
+            c.resetBoard();
         } else if (word == "Bar" || word == "Label") {
-            c.panel.showRodLabels(word == "Bar");
+            c.showRodLabels(word == "Bar");
         } else if (word[0] == '@') {
-            c.calculation.choosePoint(std::stoi(word.substr(1)));
+            c.choosePoint(std::stoi(word.substr(1)));
         } else if (word[0] == '^' || word[0] == 'v') {
             // A press on a bead: "v6.3" is rod 6's lower cell 3 with the left
             // button, "^2.1r" rod 2's upper cell 1 (cells counted from the beam)
@@ -44,21 +43,22 @@ inline void enter(Calculator& c, const std::string& script) {
             const MouseButton mouse = button == 'r'   ? MouseButton::Right
                                       : button == 'm' ? MouseButton::Other
                                                       : MouseButton::Left;
-            c.board.press(rod, {word[0] == '^' ? Deck::Upper : Deck::Lower, cell}, mouse);
+            c.pressBead(rod, {word[0] == '^' ? Deck::Upper : Deck::Lower, cell}, mouse);
         } else {
             if (const auto point = word.find('.'); point != std::string::npos) {
-                c.calculation.choosePoint(int(word.size() - point - 1));
+                c.choosePoint(int(word.size() - point - 1));
                 word.erase(point, 1);
             }
             // A click on each deck; a value the mode does not allow stops short.
             for (std::size_t i = 0; i < word.size(); ++i) {
                 const int value = std::stoi(word.substr(word.size() - 1 - i, 1), nullptr, 16);
                 const int fives = value >= 10 ? 10 : value >= 5 ? 5 : 0;
-                c.board.press(int(i), {Deck::Upper, fives / 5});
-                c.board.press(int(i), {Deck::Lower, value - fives});
+                c.pressBead(int(i), {Deck::Upper, fives / 5});
+                c.pressBead(int(i), {Deck::Lower, value - fives});
             }
         }
     }
+    return bells;
 }
 
 // The rods' values as hexadecimal digits, rod 9 first, without leading
@@ -70,7 +70,7 @@ inline std::string beads(const Calculator& c) {
     return digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1));
 }
 
-// Everything that a user or a caller can observe but the beeps, as one
+// Everything that a user or a caller can observe but the bells, as one
 // comparable text; without the rods (their cells and values) when `rods` is
 // false, and without the pending operation when `pending` is false.
 inline std::string dump(const Calculator& c, bool rods = true, bool pending = true) {
@@ -125,14 +125,14 @@ inline bool pressesTaken(const Calculator& c, int rod, bool stale) {
 }
 
 // Delivers one event, as a toolkit would, and returns the first rule it
-// broke, named before a colon; "" when all hold.
-inline std::string step(Calculator& c, const std::string& event) {
-    const int was = c.panel.beepCount();
+// broke, named before a colon; "" when all hold. Adds the bells it rang to
+// `bells`.
+inline std::string step(Calculator& c, const std::string& event, int& bells) {
     std::array<bool, rodCount> lowerExtra{};
     for (int rod = 0; rod < rodCount; ++rod)
         lowerExtra[std::size_t(rod)] = c.board.takesPress(Deck::Lower, rod, 5);
-    enter(c, event);
-    const int beeps = c.panel.beepCount() - was;
+    const int beeps = enter(c, event);
+    bells += beeps;
     const bool pressed = event[0] == 'v' || event[0] == '^';
     for (int rod = 0; rod < rodCount; ++rod) {
         std::string seen;

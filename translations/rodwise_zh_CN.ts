@@ -108,14 +108,6 @@
 <context>
     <name>Keyboard</name>
     <message>
-        <source>Pasted %1</source>
-        <translation>已粘贴 %1</translation>
-    </message>
-    <message>
-        <source>Not a number the board can hold. Nothing changed.</source>
-        <translation>算盘放不下这个数，未作改动。</translation>
-    </message>
-    <message>
         <source>Abacus board</source>
         <translation>算盘</translation>
     </message>
@@ -130,6 +122,14 @@
 </context>
 <context>
     <name>Narration</name>
+    <message>
+        <source>Pasted %1</source>
+        <translation>已粘贴 %1</translation>
+    </message>
+    <message>
+        <source>Not a number the board can hold. Nothing changed.</source>
+        <translation>算盘放不下这个数，未作改动。</translation>
+    </message>
     <message>
         <source>Refused. The calculator is cleared.</source>
         <translation>无法执行，计算器已清除。</translation>

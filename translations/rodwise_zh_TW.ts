@@ -108,14 +108,6 @@
 <context>
     <name>Keyboard</name>
     <message>
-        <source>Pasted %1</source>
-        <translation>已貼上 %1</translation>
-    </message>
-    <message>
-        <source>Not a number the board can hold. Nothing changed.</source>
-        <translation>算盤放不下這個數，未做變更。</translation>
-    </message>
-    <message>
         <source>Abacus board</source>
         <translation>算盤</translation>
     </message>
@@ -130,6 +122,14 @@
 </context>
 <context>
     <name>Narration</name>
+    <message>
+        <source>Pasted %1</source>
+        <translation>已貼上 %1</translation>
+    </message>
+    <message>
+        <source>Not a number the board can hold. Nothing changed.</source>
+        <translation>算盤放不下這個數，未做變更。</translation>
+    </message>
     <message>
         <source>Refused. The calculator is cleared.</source>
         <translation>無法執行，計算機已清除。</translation>

@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     // A screen smaller than the zoom asked for (a projector unplugged) opens
     // at the largest step it holds; what is kept stays for a larger screen.
     window.setZoom(std::min(start.options.zoomPercent, window.largestZoom()));
-    window.onZoomChosen = [](int zoomPercent) { startoptions::keepZoom(zoomPercent); };
+    window.whenZoomChosen([](int zoomPercent) { startoptions::keepZoom(zoomPercent); });
     // The command line's or the kept palette; without either, the desktop's.
     window.useContrast(start.options.highContrast);
     window.show();

@@ -51,9 +51,6 @@ const Place singles[] = {
     {"beam", -1, {16, 104, 330, 12}, "Decimal point|Beam; pressing it sets every rod to 0"},
     {"bar", 0, {16, 224, 330, 12}, "Bottom bar|Shows the rod labels"}, // 240, 3360
     {"resultLine", -1, {30, 254, 260, 17}, "|Result"},                 // 450, 3810, 3900 x 255
-    {"extraBeadImage", -1, {366, 51, 33, 18}, nullptr, true},          // 5490, 765, 495 x 270
-    {"beadImage", -1, {366, 72, 33, 18}, nullptr, true},               // 5490, 1080
-    {"gapImage", -1, {366, 93, 33, 18}, nullptr, true},                // 5490, 1395
 };
 
 using Layout = WindowTest;

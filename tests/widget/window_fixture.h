@@ -51,6 +51,7 @@ inline QImage shown(QWidget* widget) {
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        window.ringBell = [this] { ++bells; };
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
@@ -97,8 +98,8 @@ protected:
                 QTest::keyClick(window.windowHandle(), c);
     }
     // The number on the rods, as "*" would take it, and the beeps so far.
-    std::string board() { return calc::boardNumber(window.calculator()); }
-    int beeps() { return window.calculator().panel.beepCount(); }
+    std::string board() { return window.calculator().calculation.boardNumber(); }
+    int beeps() { return bells; }
     // The pending repaint, now, as the event loop would run it.
     void repaint() {
         QEvent request(QEvent::UpdateRequest);
@@ -106,6 +107,7 @@ protected:
     }
 
     Window window;
+    int bells = 0;
 };
 
 // A message said assertively, interrupting the screen reader: marked "!" where

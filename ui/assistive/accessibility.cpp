@@ -1,6 +1,5 @@
 #include "ui/assistive/accessibility.h"
 
-#include "calc/shown_number.h"
 #include "ui/assistive/speech.h"
 #include "ui/widgets/board_keys.h"
 #include "ui/widgets/images.h"
@@ -99,7 +98,7 @@ public:
 
     static QString boardReads(const BoardKeys* board) {
         return Accessibility::tr("The board reads %1")
-            .arg(QString::fromStdString(calc::boardNumber(board->calculator())));
+            .arg(QString::fromStdString(board->calculator().calculation.boardNumber()));
     }
 
 private:
@@ -110,9 +109,9 @@ private:
 // The board: the group of the ten rods, rod 0 (the rightmost) first. The rods
 // stay registered until the program ends; without their board they are no
 // longer valid.
-class Board : public QAccessibleWidget {
+class RodGroup : public QAccessibleWidget {
 public:
-    explicit Board(BoardKeys* board) : QAccessibleWidget(board, QAccessible::Grouping) {
+    explicit RodGroup(BoardKeys* board) : QAccessibleWidget(board, QAccessible::Grouping) {
         for (int r = 0; r < rodCount; ++r)
             rods_[std::size_t(r)] = QAccessible::registerAccessibleInterface(new Rod(board, r));
     }
@@ -156,8 +155,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (widget && widget->isWindow() && widget->objectName() == u"calculator")
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (auto* board = dynamic_cast<BoardKeys*>(object))
-        return new Board(board);
-    // The hidden image sources take no clicks and stay plain widgets.
+        return new RodGroup(board);
     auto* picture = dynamic_cast<Picture*>(object);
     if (picture && (picture->onPress || picture->onClick))
         return new PictureButton(picture, picture->objectName() == u"beam" ? QAccessible::Grouping
@@ -217,7 +215,7 @@ void describe(QWidget* widget, const layout::Control& c) {
         widget->setAccessibleDescription(
             Accessibility::tr("Beam; pressing it sets every rod to 0"));
         break;
-    case Kind::Radio:
+    case Kind::PointButton:
         widget->setAccessibleName(Accessibility::tr("Decimal point after rod %1").arg(c.rod));
         break;
     case Kind::RodLabel:
@@ -228,7 +226,6 @@ void describe(QWidget* widget, const layout::Control& c) {
         widget->setAccessibleDescription(Accessibility::tr("Result"));
         break;
     case Kind::Title:
-    case Kind::ImageSource:
         break;
     }
 }
@@ -239,18 +236,30 @@ void rodFocused(BoardKeys* board, int rod) {
     QAccessible::updateAccessibility(&event);
 }
 
-void rodChanged(BoardKeys* board, int rod, bool sayDigit) {
-    // The rod's description, the board's number, changes with it: told too,
-    // or a screen reader that keeps what it was told (Orca 48) reads the old.
-    for (const QAccessible::Event change :
-         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
-        QAccessibleEvent event(board, change);
-        event.setChild(rod);
-        QAccessible::updateAccessibility(&event);
+RodNews::RodNews(BoardKeys* board) : board_(board) {
+    for (int r = 0; r < rodCount; ++r)
+        told_[std::size_t(r)] = board->valueOf(r);
+}
+
+void RodNews::tell(bool sayMarkedDigit) {
+    for (int r = 0; r < rodCount; ++r) {
+        const int now = board_->valueOf(r);
+        if (now == told_[std::size_t(r)])
+            continue;
+        told_[std::size_t(r)] = now;
+        // The rod's description, the board's number, changes with it: told
+        // too, or a screen reader that keeps what it was told (Orca 48) reads
+        // the old.
+        for (const QAccessible::Event change :
+             {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+            QAccessibleEvent event(board_, change);
+            event.setChild(r);
+            QAccessible::updateAccessibility(&event);
+        }
+        // Said on every change, whatever digit was heard last on any rod.
+        if (sayMarkedDigit && board_->hasFocus() && board_->rod() == r)
+            speech::say(board_->window(), shownDigit(board_, r));
     }
-    // Said on every change, whatever digit was heard last on any rod.
-    if (sayDigit && board->hasFocus() && board->rod() == rod)
-        speech::say(board->window(), shownDigit(board, rod));
 }
 
 } // namespace accessibility

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "board/board.h"
+
+#include <array>
+
 class BoardKeys;
 class QWidget;
 
@@ -26,8 +30,20 @@ void describe(QWidget* widget, const layout::Control& control);
 // Tells assistive technology that the mark is on rod, while the board has the
 // keyboard focus.
 void rodFocused(BoardKeys* board, int rod);
-// Tells it that a rod shows another digit; with sayDigit, the new digit of the
-// marked rod is also said while the board has the focus.
-void rodChanged(BoardKeys* board, int rod, bool sayDigit);
+
+// Tells assistive technology of the rods whose digit changed since it was
+// last told.
+class RodNews {
+public:
+    explicit RodNews(BoardKeys* board);
+
+    // With sayMarkedDigit, the marked rod's new digit is also said while the
+    // board has the focus.
+    void tell(bool sayMarkedDigit);
+
+private:
+    BoardKeys* board_;
+    std::array<int, rodCount> told_{};
+};
 
 } // namespace accessibility

@@ -1,8 +1,5 @@
 #include "ui/assistive/narration.h"
 
-#include "calc/calculator.h"
-#include "calc/shown_number.h"
-
 #include <QCoreApplication>
 
 namespace narration {
@@ -13,41 +10,46 @@ struct Narration {
     Q_DECLARE_TR_FUNCTIONS(Narration)
 };
 
-QString resultLine(const Calculator& calculator) {
-    return QString::fromStdString(calculator.panel.resultLine().caption);
-}
-
 } // namespace
 
-QString message(const Calculator& calculator, Key key, bool refused) {
-    if (refused)
-        return Narration::tr("Refused. The calculator is cleared.");
-    switch (key) {
-    case Key::Multiply:
-    case Key::Divide:
-    case Key::HexPlus:
-    case Key::HexMinus:
+QString message(const Answer& answer) {
+    const QString shown = QString::fromStdString(answer.shown);
+    using Outcome = Answer::Outcome;
+    switch (answer.outcome) {
+    case Outcome::Nothing:
+    case Outcome::Changed:
+    case Outcome::OperandTaken:
         return {};
-    case Key::Equals:
-        // A hexadecimal result is written on the result line; a decimal one
-        // lies on the rods alone.
-        if (const Label& line = calculator.panel.resultLine();
-            line.visible && !line.caption.empty())
-            return resultLine(calculator);
-        return Narration::tr("Result %1")
-            .arg(QString::fromStdString(calc::boardNumber(calculator)));
-    case Key::Convert:
-        return resultLine(calculator);
-    case Key::Clear:
+    case Outcome::ResultLaid:
+        return Narration::tr("Result %1").arg(shown);
+    case Outcome::ResultWritten:
+        return shown;
+    case Outcome::Cleared:
         return Narration::tr("Cleared. Decimal mode.");
-    case Key::Hexadecimal:
+    case Outcome::HexadecimalMode:
         return Narration::tr("Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.");
+    case Outcome::Pasted:
+        return Narration::tr("Pasted %1").arg(shown);
+    case Outcome::PasteRefused:
+        return Narration::tr("Not a number the board can hold. Nothing changed.");
+    case Outcome::Refused:
+        return Narration::tr("Refused. The calculator is cleared.");
     }
     return {};
 }
 
-bool marksRodZero(Key key, bool refused) {
-    return refused || key == Key::Clear || key == Key::Hexadecimal;
+speech::Politeness politeness(const Answer& answer) {
+    return answer.bells > 0 ? speech::Politeness::Assertive : speech::Politeness::Polite;
+}
+
+bool saysMarkedDigit(const Answer& answer) {
+    return answer.outcome == Answer::Outcome::Changed;
+}
+
+bool marksRodZero(const Answer& answer) {
+    using Outcome = Answer::Outcome;
+    return answer.outcome == Outcome::Refused || answer.outcome == Outcome::Cleared ||
+           answer.outcome == Outcome::HexadecimalMode;
 }
 
 } // namespace narration

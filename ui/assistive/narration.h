@@ -1,21 +1,27 @@
 #pragma once
 
-#include "calc/keys.h"
+#include "calc/answer.h"
+#include "ui/assistive/speech.h"
 
 #include <QString>
 
-struct Calculator;
-
-// What a screen reader hears after a key of the key row has done its work.
+// What a screen reader hears after a user's event, from what the event did.
 namespace narration {
 
-// The message for the state the calculator is in after the key; refused tells that
-// the key was refused (it beeped). Empty when there is nothing to say: after
-// "*" and "/" the board is only cleared for the next number.
-QString message(const Calculator& calculator, Key key, bool refused);
+// The message for an event's answer; empty when there is nothing to say:
+// after "*" and "/" the board is only cleared for the next number, and a
+// changed rod is told as its digit, by the rods themselves.
+QString message(const Answer& answer);
 
-// Whether the keyboard's mark goes back to rod 0 after the key: after a
-// clear of any kind, as the board starts afresh.
-bool marksRodZero(Key key, bool refused);
+// A refusal interrupts what the screen reader is saying; anything else waits.
+speech::Politeness politeness(const Answer& answer);
+
+// Whether the marked rod says its new digit: after a bead press, a typed
+// digit or the beam, not after a key or a paste, which are told as a whole.
+bool saysMarkedDigit(const Answer& answer);
+
+// Whether the keyboard's mark goes back to rod 0: after a clear of any kind,
+// as the board starts afresh.
+bool marksRodZero(const Answer& answer);
 
 } // namespace narration

@@ -18,7 +18,7 @@ struct Keyboard {
 
 } // namespace
 
-BoardKeys::BoardKeys(QWidget* window, Calculator& calculator, ControlLookup control,
+BoardKeys::BoardKeys(QWidget* window, const Calculator& calculator, ControlLookup control,
                      Listeners listeners)
     : QWidget(window), calculator_(calculator), control_(std::move(control)),
       listeners_(std::move(listeners)) {
@@ -27,9 +27,6 @@ BoardKeys::BoardKeys(QWidget* window, Calculator& calculator, ControlLookup cont
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(Keyboard::tr("Abacus board"));
     relayout(100);
-    qApp->installEventFilter(this);
-    for (int r = 0; r < rodCount; ++r)
-        told_[std::size_t(r)] = valueOf(r);
 }
 
 void BoardKeys::relayout(int zoomPercent) {
@@ -52,28 +49,6 @@ QRect BoardKeys::columnOf(int rod) const {
     return {cell.left() - x(), 0, cell.width(), height()};
 }
 
-void BoardKeys::tell(bool sayMarkedDigit) {
-    for (int r = 0; r < rodCount; ++r) {
-        const int now = valueOf(r);
-        if (now == told_[std::size_t(r)])
-            continue;
-        told_[std::size_t(r)] = now;
-        listeners_.rodChanged(r, sayMarkedDigit);
-    }
-}
-
-bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
-    // Only a real press of a mouse button in this window hides the mark; the
-    // press that a screen reader's action sends to a cell, on behalf of a
-    // user at the keyboard, does not.
-    if (keyboardInUse_ && event->type() == QEvent::MouseButtonPress && event->spontaneous()) {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == window())
-            useKeyboard(false);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void BoardKeys::keyPressEvent(QKeyEvent* event) {
     useKeyboard(true);
     switch (event->key()) {
@@ -91,9 +66,7 @@ void BoardKeys::keyPressEvent(QKeyEvent* event) {
     const int value = digitOf(*event);
     if (value < 0)
         return QWidget::keyPressEvent(event);
-    // The board takes the presses a user's clicks would make, or none.
-    if (calculator_.board.setRod(rod_, value))
-        listeners_.rodsSet();
+    listeners_.digitTyped(rod_, value);
 }
 
 void BoardKeys::focusInEvent(QFocusEvent* event) {

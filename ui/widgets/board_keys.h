@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
 class QKeyEvent;
@@ -19,23 +18,21 @@ class QKeyEvent;
 // press until the next press of a mouse button.
 //
 // A screen reader meets the board as ten rods named with their digits, the
-// marked one focused (see ui/assistive/accessibility.h); the board tells of
-// the mark and of changed digits through the listeners it is given.
+// marked one focused (see ui/assistive/accessibility.h). The board tells of
+// the mark, and hands a typed digit on, through the listeners it is given.
 class BoardKeys : public QWidget {
 public:
     // The widget of a control by name and index, -1 for none.
     using ControlLookup = std::function<QWidget*(QStringView name, int index)>;
     struct Listeners {
         std::function<void(int rod)> rodFocused;
-        // sayDigit: the change is no part of one that its caller announces.
-        std::function<void(int rod, bool sayDigit)> rodChanged;
-        // A typed digit changed the rods: the window shows them anew, which
-        // ends in tell().
-        std::function<void()> rodsSet;
+        // A digit (0 to 15) typed on the marked rod.
+        std::function<void(int rod, int value)> digitTyped;
     };
 
     // window holds the bars of calculator's board, found through control.
-    BoardKeys(QWidget* window, Calculator& calculator, ControlLookup control, Listeners listeners);
+    BoardKeys(QWidget* window, const Calculator& calculator, ControlLookup control,
+              Listeners listeners);
 
     const Calculator& calculator() const { return calculator_; }
 
@@ -50,16 +47,13 @@ public:
     void relayout(int zoomPercent);
     // The mark back on rod 0, as the board starts afresh after a clear.
     void markRodZero() { moveTo(0); }
-
-    // Tells assistive technology which rods changed their digit since it was
-    // last told. With sayMarkedDigit it also says the marked rod's new digit:
-    // the window tells so after a click or a typed digit, and without it
-    // after a key or a paste, which it announces as a whole.
-    void tell(bool sayMarkedDigit = true);
+    // A real press of a mouse button in the window hides the mark until the
+    // next key press; the press that a screen reader's action sends to a
+    // cell, on behalf of a user at the keyboard, is no such press.
+    void mouseUsed() { useKeyboard(false); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -71,11 +65,10 @@ private:
     void useKeyboard(bool on);
     QRect barIn(int bar) const;
 
-    Calculator& calculator_;
+    const Calculator& calculator_;
     ControlLookup control_;
     Listeners listeners_;
     int rod_ = 0;
     int zoom_ = 100;
     bool keyboardInUse_ = false;
-    std::array<int, rodCount> told_{};
 };

@@ -34,9 +34,9 @@ constexpr int keyTop = 255;
 constexpr int keyWidth = 380;
 constexpr int keyHeight = 225;
 
-// The radio buttons sit at the top of the beam, one over each rod.
-constexpr int radioSize = 180;
-constexpr int radioLeftInBeam(int rod) {
+// The point's radio buttons sit at the top of the beam, one over each rod.
+constexpr int pointSize = 180;
+constexpr int pointLeftInBeam(int rod) {
     return 4585 - columnWidth * rod;
 }
 
@@ -49,9 +49,6 @@ constexpr int rodLabelLeft(int rod) {
 constexpr int rodLabelWidth(int rod) {
     return rod >= 8 ? 285 : 330;
 }
-
-// The three hidden pictures of a cell right of the board.
-constexpr int sourceLeft = 5490;
 
 void addKeys(std::vector<Control>& table) {
     for (int i = 0; i < keyCount; ++i) {
@@ -81,10 +78,10 @@ void addBoard(std::vector<Control>& table) {
 
     add({"beam", Kind::Beam, -1, -1, boardLeft, beamTop, boardWidth, barHeight});
     for (int rod = rodCount - 1; rod >= 0; --rod) {
-        Control radio{"point", Kind::Radio, rod,      rod, radioLeftInBeam(rod),
-                      0,       radioSize,   radioSize};
-        radio.parent = "beam";
-        add(radio);
+        Control point{"point", Kind::PointButton, rod,      rod, pointLeftInBeam(rod),
+                      0,       pointSize,         pointSize};
+        point.parent = "beam";
+        add(point);
     }
 
     for (int rod = rodCount - 1; rod >= 0; --rod)
@@ -105,10 +102,6 @@ std::vector<Control> build() {
         add({"rodLabel", Kind::RodLabel, rod, rod, rodLabelLeft(rod), rodLabelTop,
              rodLabelWidth(rod), rodLabelHeight});
     add({"resultLine", Kind::ResultLine, -1, -1, 450, 3810, 3900, 255});
-
-    add({"extraBeadImage", Kind::ImageSource, -1, -1, sourceLeft, 765, columnWidth, cellHeight});
-    add({"beadImage", Kind::ImageSource, -1, -1, sourceLeft, 1080, columnWidth, cellHeight});
-    add({"gapImage", Kind::ImageSource, -1, -1, sourceLeft, 1395, columnWidth, cellHeight});
     return table;
 }
 

@@ -28,17 +28,16 @@ enum class Kind {
     UpperCell,
     LowerCell,
     Beam,
-    Radio, // a radio button of the decimal point, inside the beam
+    PointButton, // a radio button of the decimal point, inside the beam
     RodLabel,
     ResultLine,
-    ImageSource, // a hidden picture of a cell: never shown
 };
 
 struct Control {
     std::string_view name;
     Kind kind;
     int index = -1; // its place in its row of controls, -1 for a single control
-    int rod = -1;   // the rod a cell, radio button or rod label belongs to
+    int rod = -1;   // the rod a cell, point button or rod label belongs to
     int left = 0;
     int top = 0;
     int width = 0;

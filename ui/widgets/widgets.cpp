@@ -228,20 +228,20 @@ void KeyButton::paintEvent(QPaintEvent*) {
     drawBevel(p, r, pal, down, hasFocus(), w);
 }
 
-BeamRadio::BeamRadio(QWidget* parent) : QRadioButton(parent) {
+PointButton::PointButton(QWidget* parent) : QRadioButton(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void BeamRadio::setZoom(int zoomPercent) {
+void PointButton::setZoom(int zoomPercent) {
     zoom_ = zoomPercent;
     update();
 }
 
-bool BeamRadio::hitButton(const QPoint& pos) const {
+bool PointButton::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
 }
 
-void BeamRadio::paintEvent(QPaintEvent*) {
+void PointButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     p.fillRect(rect(), pal.color(QPalette::Window));
@@ -271,7 +271,7 @@ void BeamRadio::paintEvent(QPaintEvent*) {
     }
 }
 
-void BeamRadio::keyPressEvent(QKeyEvent* event) {
+void PointButton::keyPressEvent(QKeyEvent* event) {
     // The rods are numbered from the right: Left goes to the next higher one.
     const int step = event->key() == Qt::Key_Left ? 1 : event->key() == Qt::Key_Right ? -1 : 0;
     if (step == 0 && event->key() != Qt::Key_Up && event->key() != Qt::Key_Down)

@@ -18,7 +18,7 @@
 // middle one (back, forward), which press no cell.
 std::optional<MouseButton> beadButton(Qt::MouseButton button);
 
-// A picture control: a bead cell, a bar, an image source or the beam. It shows
+// A picture control: a bead cell, a bar or the beam. It shows
 // its image unscaled from its top-left corner over an optional fill (an image
 // drawn at the screen's device pixels covers its size divided by the screen's
 // scale factor), reports a
@@ -79,9 +79,9 @@ private:
 // A radio button of the beam: only its round mark, 12 x 12 on the beam's grey,
 // and a click anywhere on it is a click on the button. Its id in its group is
 // the rod it stands over.
-class BeamRadio : public QRadioButton {
+class PointButton : public QRadioButton {
 public:
-    explicit BeamRadio(QWidget* parent);
+    explicit PointButton(QWidget* parent);
 
     void setZoom(int zoomPercent);
 

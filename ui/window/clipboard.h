@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 struct Calculator;
 
@@ -10,14 +10,8 @@ namespace clipboard {
 // Puts the number the window shows on the clipboard.
 void copy(const Calculator& calculator);
 
-// Lays the clipboard's number onto the rods with the bead presses a user
-// would make; a text that is no number the board can hold changes nothing but
-// the beep. Tells whether it was laid, and what to tell the user; the caller
-// shows the rods and tells of them.
-struct Pasted {
-    bool laid;
-    QString message;
-};
-Pasted paste(Calculator& calculator);
+// The clipboard's text for a paste (UTF-8), cut to one byte more than a paste
+// reads, so that a huge clipboard is refused without being copied.
+std::string pasteText();
 
 } // namespace clipboard

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What one user event did. Everything the window does after an event follows
+// from it, each in one place: the bell rings `bells` times, a screen reader
+// hears what the outcome says, and the keyboard's mark goes back to rod 0
+// after a clear of any kind.
+struct Answer {
+    enum class Outcome : std::uint8_t {
+        Nothing,         // nothing changed: a key that takes no click
+        Changed,         // the rods or the controls beside them: a bead press,
+                         // a typed digit, the beam, the point, the rod labels
+        OperandTaken,    // "*" or "/" took the first operand and freed the board
+        ResultLaid,      // "=" laid a decimal result on the rods
+        ResultWritten,   // "=" in hexadecimal work or "H-D" wrote the result line
+        Cleared,         // "C": decimal mode, the board at zero
+        HexadecimalMode, // "Hex": cleared into hexadecimal mode
+        Pasted,          // the clipboard's number lies on the rods
+        PasteRefused,    // not a number the board can hold: nothing changed
+        Refused,         // a refused input or result: the calculator is cleared
+    };
+
+    Outcome outcome = Outcome::Nothing;
+    // Once for each refusal. A refusal whose clear leaves operands that are
+    // refused in turn rings twice.
+    int bells = 0;
+    // What the result reads where it is shown: the number on the rods after
+    // ResultLaid and Pasted, the result line after ResultWritten.
+    std::string shown{};
+
+    friend bool operator==(const Answer&, const Answer&) = default;
+};

@@ -1,0 +1,43 @@
+#include "ui/window/shortcuts.h"
+
+#include "ui/widgets/key_row.h"
+
+#include <QKeyEvent>
+
+namespace shortcuts {
+namespace {
+
+std::optional<int> zoomDirection(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (held != Qt::ControlModifier)
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return 1;
+    case Qt::Key_Minus:
+        return -1;
+    case Qt::Key_0:
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<Command> commandFor(const QKeyEvent& event) {
+    using Kind = Command::Kind;
+    if (const std::optional<int> direction = zoomDirection(event))
+        return Command{Kind::Zoom, *direction};
+    if (event.matches(QKeySequence::Copy))
+        return Command{Kind::Copy};
+    if (event.matches(QKeySequence::Paste))
+        return Command{Kind::Paste};
+    if (const std::optional<Key> key = key_row::keyFor(event))
+        return Command{Kind::PressKey, 0, *key};
+    return std::nullopt;
+}
+
+} // namespace shortcuts
