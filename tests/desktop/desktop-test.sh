@@ -133,6 +133,11 @@ if [ "$mode" = x11 ]; then
     wait_for 10 rang ||
         fail "the refusal rang $(grep -v watching "$work/x-bells" | xargs) on X, not twice for $(printf 0x%x "$win")"
     ok "the two beeps rang the X bell twice, for the program's window"
+    # A key pressed while a screen reader's modifier, Insert, is held belongs
+    # to the screen reader: Insert+1 leaves rod 0 at 7, the 2 after it lands.
+    step "xdotool key 7 keydown Insert key 1 keyup Insert key Left 2" 0000000027 \
+        "a digit typed with Insert held is left to the screen reader"
+    step "xdotool key Escape" 0000000000 "Escape clears the board"
     # Four steps of Ctrl+= reach 200 % and a fifth stays there: 250 % is wider
     # than the 1024 pixels of the screen.
     xdotool key ctrl+equal ctrl+equal ctrl+equal ctrl+equal ctrl+equal

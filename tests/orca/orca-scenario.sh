@@ -52,6 +52,11 @@ cp "$here/orca-customizations.py" "$work/orca/"
 orca --user-prefs "$work/orca" ${KEEP_WORK:+--debug-file "$work/orca-debug.txt"} --disable braille --disable sound \
     >"$work/orca.log" 2>&1 &
 wait_for 30 grep -q "Screen reader on" "$speech" || fail "Orca did not start"
+# Orca and the accessibility buses it answers through first on a busy
+# machine, where the scenario may run beside a build (as root only; as
+# another user they keep their priority).
+# shellcheck disable=SC2046
+[ "$(id -u)" != 0 ] || renice -n -10 -p $(in_work) >/dev/null 2>&1 || true
 start_program
 timeout 10 xdotool windowfocus --sync "$win"
 
@@ -99,6 +104,22 @@ click_on() { xdotool mousemove $(/usr/bin/python3 "$here/atspi.py" "$app" centre
 passed=0 failed=0
 check() {
     if "${@:2}"; then ok "$1" && passed=$((passed + 1)); else echo "FAIL: $1" >&2 && failed=$((failed + 1)); fi
+}
+# A check of a key that Orca claims. Qt gives Orca 100 ms to claim each key
+# and then hands it to the calculator anyway, and on a busy machine Orca can
+# be slower: the calculator then does what the key says, as it must, and the
+# check fails through no fault of the program. Such a failure, with a key
+# Qt passed on late in the program's log, is tried again from the state the
+# check states, while time is left; a failure without one is the program's.
+orcas_check() {
+    local late attempt
+    for attempt in 1 2 3 4; do
+        late="$(late_keys)"
+        if "${@:2}"; then ok "$1" && passed=$((passed + 1)) && return; fi
+        [ "$(late_keys)" != "$late" ] && [ $SECONDS -lt $((deadline - 30)) ] || break
+        echo "note: Orca answered a key late on attempt $attempt of \"$1\"; trying again" >&2
+    done
+    echo "FAIL: $1" >&2 && failed=$((failed + 1))
 }
 
 # Orca follows the focus into the window, and there to the marked rod 0.
@@ -219,8 +240,8 @@ if [ $failed -eq 0 ]; then
     check "12 * 3 = 36 by keyboard, heard rod by rod" twelve_times_three
     check "a division by zero is heard as refused" divide_by_zero_is_refused
     check "hexadecimal FF converted is heard as 255" hex_ff_is_255
-    check "keypad Enter is Orca's Where Am I, not \"=\"" where_am_i_is_orcas
-    check "Orca+H is Orca's learn mode, not \"H-D\"" orca_h_is_orcas
+    orcas_check "keypad Enter is Orca's Where Am I, not \"=\"" where_am_i_is_orcas
+    orcas_check "Orca+H is Orca's learn mode, not \"H-D\"" orca_h_is_orcas
     check "flat review reads every rod with its digit" flat_review_reads_every_rod
     check "hexadecimal C is heard as C, not 12" hex_c_is_heard_as_c
     check "F, a mouse click, F: both Fs heard" both_fs_are_heard

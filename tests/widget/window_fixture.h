@@ -45,6 +45,21 @@ inline QImage shown(QWidget* widget) {
     return image;
 }
 
+// Typed characters, to the window's focus widget: "<" and ">" are Left and
+// Right, "\t" Tab and "\b" Backtab, "\r" Return, "\n" the keypad's Enter,
+// "!" Escape.
+inline void typeInto(QWidget& window, std::string_view keys) {
+    constexpr std::string_view named = "<>\t\b\r\n!";
+    const Qt::Key codes[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_Tab,   Qt::Key_Backtab,
+                             Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+    for (char c : keys)
+        if (const auto n = named.find(c); n != named.npos)
+            QTest::keyClick(window.windowHandle(), codes[n],
+                            c == '\n' ? Qt::KeypadModifier : Qt::NoModifier);
+        else
+            QTest::keyClick(window.windowHandle(), c);
+}
+
 // The calculator's window, shown and active, with input as the window system
 // delivers it: a click at a point of the window to whatever widget lies
 // there, keys to the focus widget.
@@ -84,19 +99,8 @@ protected:
         QGuiApplication::clipboard()->setText(text);
         QTest::keySequence(window.windowHandle(), keys);
     }
-    // Typed characters: "<" and ">" are Left and Right, "\t" Tab and "\b"
-    // Backtab, "\r" Return, "\n" the keypad's Enter, "!" Escape.
-    void type(std::string_view keys) {
-        constexpr std::string_view named = "<>\t\b\r\n!";
-        const Qt::Key codes[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_Tab,   Qt::Key_Backtab,
-                                 Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
-        for (char c : keys)
-            if (const auto n = named.find(c); n != named.npos)
-                QTest::keyClick(window.windowHandle(), codes[n],
-                                c == '\n' ? Qt::KeypadModifier : Qt::NoModifier);
-            else
-                QTest::keyClick(window.windowHandle(), c);
-    }
+    // Typed characters (see typeInto above).
+    void type(std::string_view keys) { typeInto(window, keys); }
     // The number on the rods, as "*" would take it, and the beeps so far.
     std::string board() { return window.calculator().calculation.boardNumber(); }
     int beeps() { return bells; }

@@ -89,6 +89,12 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
         if (event->spontaneous())
             board_->mouseUsed();
         return false;
+    case QEvent::KeyPress: {
+        // Asked where the press is first delivered, not again as it goes on
+        // to the widget's parents.
+        const QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        return watched == first && screenReaderKeys_.claimed(*static_cast<QKeyEvent*>(event));
+    }
     default:
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "calc/calculator.h"
 #include "ui/assistive/accessibility.h"
+#include "ui/platform/screen_reader_keys.h"
 #include "ui/window/controls.h"
 #include "ui/window/zoom.h"
 
@@ -80,4 +81,5 @@ private:
     Controls controls_;
     BoardKeys* board_ = nullptr;
     std::unique_ptr<accessibility::RodNews> rodNews_;
+    ScreenReaderKeys screenReaderKeys_;
 };
