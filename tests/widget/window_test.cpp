@@ -14,35 +14,39 @@ TEST_F(WindowTest, ClicksReachTheirOwners) {
     const Qt::MouseButton left = Qt::LeftButton;
     using Event = std::function<void(Calculator&)>;
     const auto bead = [](int rod, Deck deck, int cell, MouseButton button = MouseButton::Left) {
-        return [=](Calculator& c) { c.board.press(rod, {deck, cell}, button); };
+        return [=](Calculator& c) { c.pressBead(rod, {deck, cell}, button); };
     };
-    const auto key = [](Key k) { return [k](Calculator& c) { c.calculation.press(k); }; };
-    const std::tuple<QPoint, Qt::MouseButton, Event> clicks[] = {
-        {centre(lower(3), 2), left, bead(3, Deck::Lower, 2)},
-        {centre(lower(6), 4), Qt::RightButton, bead(6, Deck::Lower, 4, MouseButton::Right)},
-        {centre(lower(5), 1), Qt::MiddleButton, bead(5, Deck::Lower, 1, MouseButton::Other)},
+    const auto key = [](Key k) { return [k](Calculator& c) { c.press(k); }; };
+    const std::tuple<const char*, QPoint, Qt::MouseButton, Event> clicks[] = {
+        {"rod 3, lower cell 2", centre(lower(3), 2), left, bead(3, Deck::Lower, 2)},
+        {"rod 6, lower cell 4, right button", centre(lower(6), 4), Qt::RightButton,
+         bead(6, Deck::Lower, 4, MouseButton::Right)},
+        {"rod 5, lower cell 1, middle button", centre(lower(5), 1), Qt::MiddleButton,
+         bead(5, Deck::Lower, 1, MouseButton::Other)},
         // A radio button's corner is the button's; between two lies the beam.
-        {rectOf("point", 4).topLeft(), left, [](Calculator& c) { c.calculation.choosePoint(4); }},
-        {rectOf("point", 3).topRight() + QPoint(2, 0), left,
-         [](Calculator& c) { c.board.reset(); }},
-        {centre(lower(0), 3), left, bead(0, Deck::Lower, 3)},
-        {centre(Key::Multiply), left, key(Key::Multiply)},
-        {centre(upper(1), 1), left, bead(1, Deck::Upper, 1)},
-        {centre(Key::Equals), left, key(Key::Equals)},
-        {centre(Key::Divide), left, key(Key::Divide)},
-        {centre(lower(2), 1), left, bead(2, Deck::Lower, 1)},
-        {centre("bar", 0), Qt::RightButton, [](Calculator&) {}}, // a press, not a click
-        {centre("bar", 0), left, [](Calculator& c) { c.panel.showRodLabels(true); }},
-        {centre("rodLabel", 4), left, [](Calculator& c) { c.panel.showRodLabels(false); }},
-        {centre(Key::Clear), left, key(Key::Clear)},
-        {centre(Key::Convert), left, key(Key::Convert)},
-        {centre(Key::Hexadecimal), left, key(Key::Hexadecimal)},
+        {"the point's corner", rectOf("point", 4).topLeft(), left,
+         [](Calculator& c) { c.choosePoint(4); }},
+        {"the beam between two points", rectOf("point", 3).topRight() + QPoint(2, 0), left,
+         [](Calculator& c) { c.resetBoard(); }},
+        {"rod 0, lower cell 3", centre(lower(0), 3), left, bead(0, Deck::Lower, 3)},
+        {"*", centre(Key::Multiply), left, key(Key::Multiply)},
+        {"rod 1, upper cell 1", centre(upper(1), 1), left, bead(1, Deck::Upper, 1)},
+        {"=", centre(Key::Equals), left, key(Key::Equals)},
+        {"/", centre(Key::Divide), left, key(Key::Divide)},
+        {"rod 2, lower cell 1", centre(lower(2), 1), left, bead(2, Deck::Lower, 1)},
+        {"the bar, right button: a press, not a click", centre("bar", 0), Qt::RightButton,
+         [](Calculator&) {}},
+        {"the bar", centre("bar", 0), left, [](Calculator& c) { c.showRodLabels(true); }},
+        {"a rod label", centre("rodLabel", 4), left, [](Calculator& c) { c.showRodLabels(false); }},
+        {"C", centre(Key::Clear), left, key(Key::Clear)},
+        {"H-D", centre(Key::Convert), left, key(Key::Convert)},
+        {"Hex", centre(Key::Hexadecimal), left, key(Key::Hexadecimal)},
     };
-    for (const auto& [where, button, event] : clicks) {
+    for (const auto& [name, where, button, event] : clicks) {
         QTest::mouseClick(window.windowHandle(), button, {}, where);
         event(twin.calculator());
         twin.sync();
-        ASSERT_EQ(shown(&window), shown(&twin)) << &where - &std::get<0>(clicks[0]);
+        ASSERT_EQ(shown(&window), shown(&twin)) << name;
     }
 }
 
