@@ -176,7 +176,6 @@ void KeyButton::setZoom(int zoomPercent) {
 
 void KeyButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect r = rect();
     const bool down = isDown();
     // A disabled key keeps its edge and face; only the caption greys.
     QPalette pal = palette();
@@ -185,47 +184,54 @@ void KeyButton::paintEvent(QPaintEvent*) {
     const int w = std::max(1, zoom_ / 100);
     const QPoint shift = down ? QPoint(w, w) : QPoint(0, 0);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (picture_) {
-        p.fillRect(r, Qt::white);
-        // The picture at the device's pixels, placed in the key's own.
-        const double zoom = zoom_ / 100.0;
-        const double ratio = devicePixelRatioF();
-        const QImage& image =
-            down ? images::keyBead(key_, zoom * ratio) : images::keySymbol(key_, zoom * ratio);
-        const QSize base = down ? images::keyBeadSize(key_, 1.0) : images::keySymbolSize(1.0);
-        const QSize size(static_cast<int>(std::lround(base.width() * zoom)),
-                         static_cast<int>(std::lround(base.height() * zoom)));
-        const QRect place(r.center() - QPoint(size.width() / 2, size.height() / 2) + shift, size);
-        if (!isEnabled())
-            p.setOpacity(palette::current().disabledOpacity);
-        p.drawImage(place, image);
-        if (down) {
-            // The symbol in the 100 % picture's coordinates, scaled as vectors.
-            p.save();
-            p.translate(place.topLeft());
-            p.scale(zoom, zoom);
-            images::drawKeyGlyph(p, key_, QRectF(QPointF(0, 0), QSizeF(base)));
-            p.restore();
-        }
-        p.setOpacity(1.0);
-    } else {
-        p.fillRect(r, pal.color(QPalette::Button));
-        p.setFont(font());
-        const QRect box = r.adjusted(w, w, -w, -w).translated(shift);
-        if (!isEnabled() && palette::current().disabledCaption.isValid()) {
-            // High contrast: a grey still dark enough to read, not engraved.
-            p.setPen(palette::current().disabledCaption);
-        } else if (!isEnabled()) {
-            // The classic engraved caption of a disabled key.
-            p.setPen(pal.color(QPalette::Light));
-            p.drawText(box.translated(w, w), Qt::AlignCenter, text());
-            p.setPen(mix(pal.color(QPalette::ButtonText), pal.color(QPalette::Button)));
-        } else {
-            p.setPen(pal.color(QPalette::ButtonText));
-        }
-        p.drawText(box, Qt::AlignCenter, text());
+    if (picture_)
+        paintPictureFace(p, down, shift);
+    else
+        paintCaptionFace(p, pal, w, shift);
+    drawBevel(p, rect(), pal, down, hasFocus(), w);
+}
+
+void KeyButton::paintPictureFace(QPainter& p, bool down, QPoint shift) {
+    p.fillRect(rect(), Qt::white);
+    // The picture at the device's pixels, placed in the key's own.
+    const double zoom = zoom_ / 100.0;
+    const double ratio = devicePixelRatioF();
+    const QImage& image =
+        down ? images::keyBead(key_, zoom * ratio) : images::keySymbol(key_, zoom * ratio);
+    const QSize base = down ? images::keyBeadSize(key_, 1.0) : images::keySymbolSize(1.0);
+    const QSize size(static_cast<int>(std::lround(base.width() * zoom)),
+                     static_cast<int>(std::lround(base.height() * zoom)));
+    const QRect place(rect().center() - QPoint(size.width() / 2, size.height() / 2) + shift, size);
+    if (!isEnabled())
+        p.setOpacity(palette::current().disabledOpacity);
+    p.drawImage(place, image);
+    if (down) {
+        // The symbol in the 100 % picture's coordinates, scaled as vectors.
+        p.save();
+        p.translate(place.topLeft());
+        p.scale(zoom, zoom);
+        images::drawKeyGlyph(p, key_, QRectF(QPointF(0, 0), QSizeF(base)));
+        p.restore();
     }
-    drawBevel(p, r, pal, down, hasFocus(), w);
+    p.setOpacity(1.0);
+}
+
+void KeyButton::paintCaptionFace(QPainter& p, const QPalette& pal, int w, QPoint shift) {
+    p.fillRect(rect(), pal.color(QPalette::Button));
+    p.setFont(font());
+    const QRect box = rect().adjusted(w, w, -w, -w).translated(shift);
+    if (!isEnabled() && palette::current().disabledCaption.isValid()) {
+        // High contrast: a grey still dark enough to read, not engraved.
+        p.setPen(palette::current().disabledCaption);
+    } else if (!isEnabled()) {
+        // The classic engraved caption of a disabled key.
+        p.setPen(pal.color(QPalette::Light));
+        p.drawText(box.translated(w, w), Qt::AlignCenter, text());
+        p.setPen(mix(pal.color(QPalette::ButtonText), pal.color(QPalette::Button)));
+    } else {
+        p.setPen(pal.color(QPalette::ButtonText));
+    }
+    p.drawText(box, Qt::AlignCenter, text());
 }
 
 BeamRadio::BeamRadio(QWidget* parent) : QRadioButton(parent) {

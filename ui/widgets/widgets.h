@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
+
 // The few kinds of control the calculator window is made of. None needs its
 // own signals: each reports its events through a plain callback.
 
@@ -71,6 +73,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The key's face under its edge, moved by shift while it is held down:
+    // the symbol (held down, the key's bead with the symbol over it), or the
+    // caption, its box w pixels inside the edge, engraved while disabled.
+    void paintPictureFace(QPainter& painter, bool down, QPoint shift);
+    void paintCaptionFace(QPainter& painter, const QPalette& pal, int w, QPoint shift);
+
     Key key_;
     bool picture_;
     int zoom_ = 100;
