@@ -135,15 +135,15 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
-    startoptions::Start read(QStringList arguments) {
-        return startoptions::read(QStringList{QStringLiteral("rodwise-hd")} + arguments);
+    start_options::Start read(QStringList arguments) {
+        return start_options::read(QStringList{QStringLiteral("rodwise-hd")} + arguments);
     }
     QTemporaryDir folder;
 };
 
 TEST_F(KeptZoom, RoundTripCommandLineAndDamage) {
     EXPECT_EQ(read({}).options.zoomPercent, 100);
-    startoptions::keepZoom(250);
+    start_options::keepZoom(250);
     EXPECT_EQ(read({}).options.zoomPercent, 250);
     EXPECT_EQ(read({"--zoom", "200"}).options.zoomPercent, 200);
     EXPECT_EQ(read({"--zoom=150", "-platform", "offscreen", "-style", "Fusion", "-reverse"})

@@ -37,7 +37,7 @@ void ring(QWidget& window) {
     static const bool wayland = onWayland();
     if (wayland) {
         // Qt's Wayland platform leaves beep() empty.
-        if (!waylandbell::ring(window))
+        if (!wayland_bell::ring(window))
             ringSoundTheme();
     } else if (!x11bell::ring(window)) {
         qCDebug(lcBell) << "ring: platform beep";

@@ -112,9 +112,9 @@ OwnOptions addOptions(QCommandLineParser& parser) {
 
 // A run that only prints and ends: the one line about a command line that
 // does not parse, the help, or the version. Nothing for a run with a window.
-std::optional<startoptions::Start> printOnly(const QCommandLineParser& parser, bool parsed,
-                                             const OwnOptions& options) {
-    startoptions::Start start;
+std::optional<start_options::Start> printOnly(const QCommandLineParser& parser, bool parsed,
+                                              const OwnOptions& options) {
+    start_options::Start start;
     if (!parsed) {
         start.exitStatus = 2;
         start.output = parser.errorText() + QLatin1Char('\n');
@@ -135,7 +135,7 @@ std::optional<startoptions::Start> printOnly(const QCommandLineParser& parser, b
 
 // The kept zoom and contrast, with a warning for a file that cannot be read
 // and for each value that is none of the choices.
-void readKept(startoptions::Start& start) {
+void readKept(start_options::Start& start) {
     const QSettings kept = settings();
     const QFileInfo file(kept.fileName());
     if (kept.status() != QSettings::NoError || (file.exists() && !file.isReadable())) {
@@ -170,7 +170,7 @@ void readKept(startoptions::Start& start) {
 // The zoom and contrast given on the command line, which win over the kept
 // ones for this run, with a warning for each value that is none of the choices.
 void readGiven(const QCommandLineParser& parser, const OwnOptions& options,
-               startoptions::Start& start) {
+               start_options::Start& start) {
     if (parser.isSet(options.zoom)) {
         const std::optional<int> percent = zoomFrom(parser.value(options.zoom));
         start.options.zoomPercent = percent.value_or(100);
@@ -194,7 +194,7 @@ void readGiven(const QCommandLineParser& parser, const OwnOptions& options,
 
 } // namespace
 
-namespace startoptions {
+namespace start_options {
 
 Start read(const QStringList& arguments) {
     QCoreApplication::setApplicationName(QStringLiteral("rodwise-hd"));
@@ -216,4 +216,4 @@ void keepZoom(int zoomPercent) {
     kept.setValue(zoomKey, zoomPercent);
 }
 
-} // namespace startoptions
+} // namespace start_options

@@ -99,7 +99,7 @@ Window::Window(QWidget* parent) : QWidget(parent), options_(new QButtonGroup(thi
     setObjectName(QStringLiteral("calculator"));
     setWindowTitle(QStringLiteral("Rodwise H-D"));
     setFixedSize(layout::windowSize(zoom_));
-    fixedsize::keep(*this);
+    fixed_size::keep(*this);
     for (const layout::Control& c : layout::controls())
         addControl(c);
     for (const auto& restyle : restyles_)
@@ -144,7 +144,7 @@ void Window::setZoom(int zoomPercent) {
     zoom_ = zoomPercent;
     // Maximized, the window keeps the size it was given and shows the largest
     // zoom that fits; the new one is shown on the restore.
-    fixedsize::setSize(*this, layout::windowSize(zoom_));
+    fixed_size::setSize(*this, layout::windowSize(zoom_));
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         layOut(zoom_, QPoint(0, 0));
 }
