@@ -7,6 +7,7 @@
 
 #include "ui/platform/start_options.h"
 #include "ui/widgets/images.h"
+#include "ui/widgets/key_pictures.h"
 #include "ui/widgets/widgets.h"
 
 #include <QSettings>
@@ -78,8 +79,8 @@ TEST(ZoomPictures, At100PercentThePicturesOfOldPixelForPixel) {
         {Key::Equals, {0xeee5f4a51dc80d8du, 0x6da87e3ef9ccb6ddu}},
         {Key::Clear, {0x2cb62958065173f9u, 0x356dee01cdcea5dcu}}};
     for (const auto& [key, sums] : keys) {
-        EXPECT_EQ(checksum(images::keySymbol(key)), sums[0]) << int(key);
-        EXPECT_EQ(checksum(images::keyBead(key)), sums[1]) << int(key);
+        EXPECT_EQ(checksum(key_pictures::symbol(key)), sums[0]) << int(key);
+        EXPECT_EQ(checksum(key_pictures::bead(key)), sums[1]) << int(key);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/widgets.h"
 
-#include "ui/widgets/images.h"
+#include "ui/widgets/key_pictures.h"
 #include "ui/widgets/palette.h"
 
 #include <QButtonGroup>
@@ -197,8 +197,8 @@ void KeyButton::paintPictureFace(QPainter& p, bool down, QPoint shift) {
     const double zoom = zoom_ / 100.0;
     const double ratio = devicePixelRatioF();
     const QImage& image =
-        down ? images::keyBead(key_, zoom * ratio) : images::keySymbol(key_, zoom * ratio);
-    const QSize base = down ? images::keyBeadSize(key_, 1.0) : images::keySymbolSize(1.0);
+        down ? key_pictures::bead(key_, zoom * ratio) : key_pictures::symbol(key_, zoom * ratio);
+    const QSize base = down ? key_pictures::beadSize(key_, 1.0) : key_pictures::symbolSize(1.0);
     const QSize size(static_cast<int>(std::lround(base.width() * zoom)),
                      static_cast<int>(std::lround(base.height() * zoom)));
     const QRect place(rect().center() - QPoint(size.width() / 2, size.height() / 2) + shift, size);
@@ -210,7 +210,7 @@ void KeyButton::paintPictureFace(QPainter& p, bool down, QPoint shift) {
         p.save();
         p.translate(place.topLeft());
         p.scale(zoom, zoom);
-        images::drawKeyGlyph(p, key_, QRectF(QPointF(0, 0), QSizeF(base)));
+        key_pictures::drawGlyph(p, key_, QRectF(QPointF(0, 0), QSizeF(base)));
         p.restore();
     }
     p.setOpacity(1.0);
