@@ -1,5 +1,6 @@
 #include "ui/widgets/images.h"
 
+#include "ui/widgets/layout.h"
 #include "ui/widgets/palette.h"
 #include "ui/widgets/picture_drawing.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace images {
 namespace {
@@ -17,15 +19,12 @@ using picture_drawing::drawBead;
 using picture_drawing::drawFlatBead;
 using picture_drawing::scaled;
 
-constexpr int cellWidth = 33;
-constexpr int cellHeight = 18;
-
-// A cell drawn at size; at 33 x 18 it is the window's own picture. The
+// A cell drawn at size; at cellSize() it is the window's own picture. The
 // high-contrast bead leaves a row of field above and below, so that it never
 // touches the rod of the cell next to it, nor the next bead.
 QImage drawCell(Image which, QSize size, const palette::Colours& colours) {
-    const double sx = size.width() / double(cellWidth);
-    const double sy = size.height() / double(cellHeight);
+    const double sx = size.width() / double(cellSize().width());
+    const double sy = size.height() / double(cellSize().height());
     const int rim = std::max(1, static_cast<int>(std::min(sx, sy)));
     const int gap = colours.high ? scaled(1, sy) : 0;
     const QRect beadBox(scaled(1, sx), gap, scaled(32, sx) - scaled(1, sx),
@@ -77,7 +76,14 @@ QImage drawBar(QSize size, bool darkOnTop, const palette::Colours& colours) {
 } // namespace
 
 QSize cellSize() {
-    return {cellWidth, cellHeight};
+    // Every cell of the layout has the same size: rod 0's lower cell 0's.
+    static const QSize size = [] {
+        for (const layout::Control& c : layout::controls())
+            if (c.name == layout::deckName(Deck::Lower, 0) && c.index == 0)
+                return layout::pixelRect(c).size();
+        throw std::logic_error("no cell in the layout");
+    }();
+    return size;
 }
 
 QSize barSize(int index) {

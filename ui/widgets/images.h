@@ -13,11 +13,11 @@
 // row's pictures are key_pictures'.
 namespace images {
 
-// The 100 % sizes, in pixels.
+// The 100 % sizes, in pixels: a cell's is the layout's.
 QSize cellSize();
 QSize barSize(int index);
 
-// A bead cell (33 x 18 at 100 %): the gap (bare rod), an ordinary bead, or the
+// A bead cell: the gap (bare rod), an ordinary bead, or the
 // bead that only values above 9 use, on its lavender field.
 const QImage& cell(Image image, QSize size = cellSize());
 
