@@ -25,7 +25,8 @@ Answer Calculator::typeDigit(int rod, int value) {
 }
 
 Answer Calculator::paste(std::string_view text) {
-    const std::optional<calc::Rods> rods = calc::pastedRods(*this, text);
+    const std::optional<calc::Rods> rods =
+        calc::pastedRods(text, calculation.hexadecimal(), calculation.point());
     if (!rods) {
         // Nothing has been entered yet, so unlike a refused result nothing
         // is cleared.

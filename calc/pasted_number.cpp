@@ -109,26 +109,24 @@ std::optional<Rods> decimalRods(std::string_view number, int point) {
 
 } // namespace
 
-std::optional<Rods> pastedRods(const Calculator& calculator, std::string_view text) {
+std::optional<Rods> pastedRods(std::string_view text, bool hexadecimalMode, int point) {
     if (text.size() > pasteTextLimit)
         return std::nullopt;
     text = trimmed(text);
-    const bool hexMode = calculator.calculation.hexadecimal();
-    const int point = calculator.calculation.point();
-    bool hexText = hexMode;
+    bool hexText = hexadecimalMode;
     if (text.starts_with(decimalPrefix) || text.starts_with(hexadecimalPrefix)) {
         hexText = text.starts_with(hexadecimalPrefix);
         text.remove_prefix((hexText ? hexadecimalPrefix : decimalPrefix).size());
     }
 
     std::optional<Rods> rods;
-    if (hexText == hexMode) {
-        rods = hexMode ? hexRods(text) : decimalRods(text, point);
+    if (hexText == hexadecimalMode) {
+        rods = hexadecimalMode ? hexRods(text) : decimalRods(text, point);
     } else if (const auto value =
-                   wholeValue(text, hexText, hexMode ? hexBoardLimit : decimalBoardLimit)) {
+                   wholeValue(text, hexText, hexadecimalMode ? hexBoardLimit : decimalBoardLimit)) {
         // The number the text names, in the digits the rods hold now.
-        const std::string digits = inBase(*value, hexMode);
-        rods = hexMode ? hexRods(digits) : decimalRods(digits, point);
+        const std::string digits = inBase(*value, hexadecimalMode);
+        rods = hexadecimalMode ? hexRods(digits) : decimalRods(digits, point);
     }
     return rods;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/calculator.h"
+#include "board/board.h"
 
 #include <array>
 #include <cstddef>
@@ -16,7 +16,8 @@ namespace calc {
 inline constexpr std::size_t pasteTextLimit = 64;
 
 // The value (0 to 15) that each rod 0 to 9 takes when `text` (UTF-8) is pasted
-// onto the board in its present mode and point, or nothing when the text is
+// onto the board in hexadecimal or decimal mode with the point after rod
+// `point`, or nothing when the text is
 // not a number the board can hold. Blanks and line ends around the number are
 // ignored. A leading "D = " marks a decimal number and "H = " a hexadecimal
 // one, as the result line writes them; without either the number is in the
@@ -27,6 +28,6 @@ inline constexpr std::size_t pasteTextLimit = 64;
 // eight hexadecimal digits on rods 0 to 7; a decimal number must be whole.
 // Every rod the number does not reach takes 0.
 using Rods = std::array<int, rodCount>;
-std::optional<Rods> pastedRods(const Calculator& calculator, std::string_view text);
+std::optional<Rods> pastedRods(std::string_view text, bool hexadecimalMode, int point);
 
 } // namespace calc

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const startoptions::Start start = startoptions::read(arguments);
+    const start_options::Start start = start_options::read(arguments);
     if (start.exitStatus) {
         std::fputs(qPrintable(start.output), *start.exitStatus == 0 ? stdout : stderr);
         return *start.exitStatus;
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     // A screen smaller than the zoom asked for (a projector unplugged) opens
     // at the largest step it holds; what is kept stays for a larger screen.
     window.setZoom(std::min(start.options.zoomPercent, window.largestZoom()));
-    window.whenZoomChosen([](int zoomPercent) { startoptions::keepZoom(zoomPercent); });
+    window.whenZoomChosen([](int zoomPercent) { start_options::keepZoom(zoomPercent); });
     // The command line's or the kept palette; without either, the desktop's.
     window.useContrast(start.options.highContrast);
     window.show();

@@ -1,5 +1,6 @@
 #include "tests/widget/window_fixture.h"
 #include "ui/widgets/images.h"
+#include "ui/widgets/key_pictures.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -71,7 +72,7 @@ TEST_F(ContrastWindow, DrawsTheTablesColours) {
         {images::cell(Image::ExtraBead),
          {{{16, 9}, yellow}, {{6, 5}, yellow}, {{7, 5}, black}, {{6, 12}, black}}},
         {images::bar(0, images::barSize(0)), {{{200, 7}, white}}},
-        {images::keyBead(Key::Multiply), {{{0, 0}, black}, {{13, 6}, white}}},
+        {key_pictures::bead(Key::Multiply), {{{0, 0}, black}, {{13, 6}, white}}},
     };
     for (const auto& [image, samples] : pictures)
         for (const auto& [at, colour] : samples)

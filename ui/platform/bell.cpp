@@ -37,9 +37,9 @@ void ring(QWidget& window) {
     static const bool wayland = onWayland();
     if (wayland) {
         // Qt's Wayland platform leaves beep() empty.
-        if (!waylandbell::ring(window))
+        if (!wayland_bell::ring(window))
             ringSoundTheme();
-    } else if (!x11bell::ring(window)) {
+    } else if (!x11_bell::ring(window)) {
         qCDebug(lcBell) << "ring: platform beep";
         QApplication::beep(); // another platform, or no X window yet
     }

@@ -44,7 +44,7 @@ private:
 
 } // namespace
 
-namespace fixedsize {
+namespace fixed_size {
 
 void keep(QWidget& window) {
     if (!window.isWindow())
@@ -66,4 +66,4 @@ void setSize(QWidget& window, const QSize& size) {
         window.resize(size);
 }
 
-} // namespace fixedsize
+} // namespace fixed_size

@@ -8,7 +8,7 @@ class QWidget;
 // shows the abacus at the largest zoom that fits (see Window), so a maximize
 // is useful and never breaks a compositor's rules: weston, for one, ends a
 // client whose frame does not have the maximized size.
-namespace fixedsize {
+namespace fixed_size {
 
 // Call once, after the window was given its normal size with setFixedSize.
 // The window offers maximize; any other size it is given in the normal state
@@ -20,4 +20,4 @@ void keep(QWidget& window);
 // window is maximized or full screen, and then on its restore.
 void setSize(QWidget& window, const QSize& size);
 
-} // namespace fixedsize
+} // namespace fixed_size

@@ -1,5 +1,6 @@
 #include "ui/platform/fonts.h"
 
+#include "calc/result_line.h"
 #include "ui/platform/font_fit.h"
 #include "ui/widgets/layout.h"
 
@@ -34,11 +35,35 @@ constexpr int pointsToPixels(double points) {
 constexpr double smallestShare = 0.75;
 constexpr int smallestLegible = 6;
 
-QRect rectOf(int zoom, std::string_view name, int index = -1) {
+const layout::Control& controlOf(std::string_view name, int index = -1) {
     for (const layout::Control& c : layout::controls())
         if (c.name == name && c.index == index)
-            return QRect(QPoint(0, 0), layout::pixelRect(c, zoom).size());
+            return c;
     throw std::logic_error("no such control in the layout");
+}
+
+QRect rectOf(int zoom, std::string_view name, int index = -1) {
+    return QRect(QPoint(0, 0), layout::pixelRect(controlOf(name, index), zoom).size());
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The captions of the keys whose face is a caption, not a drawn symbol.
+QStringList textKeyCaptions() {
+    QStringList captions;
+    for (const layout::Control& c : layout::controls())
+        if (c.kind == layout::Kind::TextKey)
+            captions.append(fromUtf8(c.caption));
+    return captions;
+}
+
+QStringList widestResultLines() {
+    QStringList lines;
+    for (const std::string& line : result_line::widestLines())
+        lines.append(fromUtf8(line));
+    return lines;
 }
 
 // A label draws its caption anywhere in its rectangle.
@@ -152,22 +177,15 @@ QFont title(int zoom) {
                        false,
                        labelBoxes(zoom, "title"),
                        Qt::AlignLeft | Qt::AlignVCenter,
-                       {QStringLiteral("Tallwood")}});
+                       {fromUtf8(controlOf("title").caption)}});
     });
 }
 
 QFont resultLine(int zoom) {
-    // The widest texts the line shows: a decimal conversion of the largest
-    // hexadecimal number, and the largest hexadecimal first number.
+    // Measured in the widest lines it shows.
     return once(zoom, [zoom] {
-        return fitted({zoom,
-                       songFamilies(),
-                       QFont::Serif,
-                       12,
-                       true,
-                       labelBoxes(zoom, "resultLine"),
-                       Qt::AlignLeft | Qt::AlignVCenter,
-                       {QStringLiteral("D = 4294967295"), QStringLiteral("H = 7FFFFFFF")}});
+        return fitted({zoom, songFamilies(), QFont::Serif, 12, true, labelBoxes(zoom, "resultLine"),
+                       Qt::AlignLeft | Qt::AlignVCenter, widestResultLines()});
     });
 }
 
@@ -182,15 +200,8 @@ QFont rodLabel(int zoom) {
 
 QFont textKey(int zoom) {
     return once(zoom, [zoom] {
-        return fitted({zoom,
-                       heiFamilies(),
-                       QFont::SansSerif,
-                       7.5,
-                       false,
-                       keyBoxes(zoom, Key::Convert),
-                       Qt::AlignCenter,
-                       {QStringLiteral("H-D"), QStringLiteral("Hex"), QStringLiteral("H.+"),
-                        QStringLiteral("H.-")}});
+        return fitted({zoom, heiFamilies(), QFont::SansSerif, 7.5, false,
+                       keyBoxes(zoom, Key::Convert), Qt::AlignCenter, textKeyCaptions()});
     });
 }
 

@@ -29,9 +29,9 @@ const QStringList& heiFamilies();
 // At a zoom (in percent) each size is that many percent of it and the boxes
 // are the zoomed controls'. Each is measured once per zoom, when first asked
 // for.
-QFont title(int zoomPercent = 100);      // "Tallwood"
-QFont resultLine(int zoomPercent = 100); // up to "D = 4294967295"
+QFont title(int zoomPercent = 100);      // the title's caption in the layout
+QFont resultLine(int zoomPercent = 100); // up to result_line::widestLines()
 QFont rodLabel(int zoomPercent = 100);   // one digit
-QFont textKey(int zoomPercent = 100);    // "H-D", "Hex", "H.+", "H.-"
+QFont textKey(int zoomPercent = 100);    // the captions of the keys without a symbol
 
 } // namespace fonts

@@ -81,14 +81,13 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
-} // namespace
+// This program's own options, as the help lists them.
+struct OwnOptions {
+    QCommandLineOption help, version, zoom, contrast;
+};
 
-namespace startoptions {
-
-Start read(const QStringList& arguments) {
-    QCoreApplication::setApplicationName(QStringLiteral("rodwise-hd"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(RODWISE_VERSION));
-    QCommandLineParser parser;
+// The description and the options, this program's and then Qt's hidden ones.
+OwnOptions addOptions(QCommandLineParser& parser) {
     // Qt's options come with one dash ("-platform xcb"), as Qt programs take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("Options", "An abacus calculator.")));
@@ -108,27 +107,35 @@ Start read(const QStringList& arguments) {
     parser.addOption(zoom);
     parser.addOption(contrast);
     addQtOptions(parser);
+    return {help, version, zoom, contrast};
+}
 
-    Start start;
-    if (!parser.parse(arguments)) {
+// A run that only prints and ends: the one line about a command line that
+// does not parse, the help, or the version. Nothing for a run with a window.
+std::optional<start_options::Start> printOnly(const QCommandLineParser& parser, bool parsed,
+                                              const OwnOptions& options) {
+    start_options::Start start;
+    if (!parsed) {
         start.exitStatus = 2;
         start.output = parser.errorText() + QLatin1Char('\n');
         return start;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        start.exitStatus = 0;
+    start.exitStatus = 0;
+    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without a QApplication yet, Qt knows no program name to put here.
         start.output = parser.helpText().replace(QLatin1String("<executable_name>"),
                                                  QLatin1String("rodwise-hd"));
-        return start;
-    }
-    if (parser.isSet(version)) {
-        start.exitStatus = 0;
+    } else if (parser.isSet(options.version)) {
         start.output = QStringLiteral("rodwise-hd %1\n").arg(QStringLiteral(RODWISE_VERSION));
-        return start;
+    } else {
+        return std::nullopt;
     }
+    return start;
+}
 
-    // The kept values first; the command line's, when given, win for this run.
+// The kept zoom and contrast, with a warning for a file that cannot be read
+// and for each value that is none of the choices.
+void readKept(start_options::Start& start) {
     const QSettings kept = settings();
     const QFileInfo file(kept.fileName());
     if (kept.status() != QSettings::NoError || (file.exists() && !file.isReadable())) {
@@ -137,47 +144,70 @@ Start read(const QStringList& arguments) {
                      "Options",
                      "rodwise-hd: the settings file %1 cannot be read; starting at 100 %."))
                 .arg(kept.fileName()));
-    } else {
-        if (kept.contains(zoomKey)) {
-            const QString value = kept.value(zoomKey).toString();
-            if (const std::optional<int> percent = zoomFrom(value))
-                start.options.zoomPercent = *percent;
-            else
-                start.warnings.append(
-                    text(QT_TRANSLATE_NOOP("Options", "rodwise-hd: the kept zoom \"%1\" in %2 is "
-                                                      "not one of %3; starting at 100 %."))
-                        .arg(value, kept.fileName(), stepList()));
-        }
-        if (kept.contains(contrastKey)) {
-            const QString value = kept.value(contrastKey).toString();
-            start.options.highContrast = contrastFrom(value);
-            if (!start.options.highContrast)
-                start.warnings.append(
-                    text(QT_TRANSLATE_NOOP("Options",
-                                           "rodwise-hd: the kept contrast \"%1\" in %2 is "
-                                           "neither high nor normal; it is not used."))
-                        .arg(value, kept.fileName()));
-        }
+        return;
     }
-    if (parser.isSet(zoom)) {
-        const std::optional<int> percent = zoomFrom(parser.value(zoom));
+    if (kept.contains(zoomKey)) {
+        const QString value = kept.value(zoomKey).toString();
+        if (const std::optional<int> percent = zoomFrom(value))
+            start.options.zoomPercent = *percent;
+        else
+            start.warnings.append(
+                text(QT_TRANSLATE_NOOP("Options", "rodwise-hd: the kept zoom \"%1\" in %2 is "
+                                                  "not one of %3; starting at 100 %."))
+                    .arg(value, kept.fileName(), stepList()));
+    }
+    if (kept.contains(contrastKey)) {
+        const QString value = kept.value(contrastKey).toString();
+        start.options.highContrast = contrastFrom(value);
+        if (!start.options.highContrast)
+            start.warnings.append(
+                text(QT_TRANSLATE_NOOP("Options", "rodwise-hd: the kept contrast \"%1\" in %2 is "
+                                                  "neither high nor normal; it is not used."))
+                    .arg(value, kept.fileName()));
+    }
+}
+
+// The zoom and contrast given on the command line, which win over the kept
+// ones for this run, with a warning for each value that is none of the choices.
+void readGiven(const QCommandLineParser& parser, const OwnOptions& options,
+               start_options::Start& start) {
+    if (parser.isSet(options.zoom)) {
+        const std::optional<int> percent = zoomFrom(parser.value(options.zoom));
         start.options.zoomPercent = percent.value_or(100);
         if (!percent)
             start.warnings.append(
                 text(QT_TRANSLATE_NOOP(
                          "Options", "rodwise-hd: --zoom %1 is not one of %2; starting at 100 %."))
-                    .arg(parser.value(zoom), stepList()));
+                    .arg(parser.value(options.zoom), stepList()));
     }
-    if (parser.isSet(contrast)) {
-        const std::optional<bool> high = contrastFrom(parser.value(contrast));
+    if (parser.isSet(options.contrast)) {
+        const std::optional<bool> high = contrastFrom(parser.value(options.contrast));
         if (high)
             start.options.highContrast = high;
         else
             start.warnings.append(
                 text(QT_TRANSLATE_NOOP("Options",
                                        "rodwise-hd: --contrast takes high or normal, not \"%1\"."))
-                    .arg(parser.value(contrast)));
+                    .arg(parser.value(options.contrast)));
     }
+}
+
+} // namespace
+
+namespace start_options {
+
+Start read(const QStringList& arguments) {
+    QCoreApplication::setApplicationName(QStringLiteral("rodwise-hd"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RODWISE_VERSION));
+    QCommandLineParser parser;
+    const OwnOptions options = addOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    if (std::optional<Start> printed = printOnly(parser, parsed, options))
+        return *printed;
+    // The kept values first; the command line's, when given, win for this run.
+    Start start;
+    readKept(start);
+    readGiven(parser, options, start);
     return start;
 }
 
@@ -186,4 +216,4 @@ void keepZoom(int zoomPercent) {
     kept.setValue(zoomKey, zoomPercent);
 }
 
-} // namespace startoptions
+} // namespace start_options

@@ -16,7 +16,7 @@ struct StartOptions {
     std::optional<bool> highContrast;
 };
 
-namespace startoptions {
+namespace start_options {
 
 // What the command line and the kept settings ask for. With exitStatus set
 // the program prints `output` (help, the version, or the one line about an
@@ -38,4 +38,4 @@ Start read(const QStringList& arguments);
 // Keeps the zoom a user chose for the next start.
 void keepZoom(int zoomPercent);
 
-} // namespace startoptions
+} // namespace start_options

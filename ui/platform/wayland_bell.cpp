@@ -74,7 +74,7 @@ void* surfaceOf(QWidget& window) {
 
 } // namespace
 
-namespace waylandbell {
+namespace wayland_bell {
 
 bool ring(QWidget& window) {
     static const Module module = open();
@@ -94,4 +94,4 @@ bool ring(QWidget& window) {
     return rung != nullptr;
 }
 
-} // namespace waylandbell
+} // namespace wayland_bell

@@ -7,7 +7,7 @@
 // comes last and only None is used, spelled as what it is.
 #include <X11/XKBlib.h>
 
-namespace x11bell {
+namespace x11_bell {
 
 bool ring(QWidget& window) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -22,4 +22,4 @@ bool ring(QWidget& window) {
     return true;
 }
 
-} // namespace x11bell
+} // namespace x11_bell

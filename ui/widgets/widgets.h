@@ -1,18 +1,19 @@
 #pragma once
 
 #include "board/board.h"
-#include "calc/keys.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
-// The few kinds of control the calculator window is made of. None needs its
-// own signals: each reports its events through a plain callback.
+class QPainter;
+
+// The few kinds of control the calculator window is made of, beside its keys
+// (ui/widgets/key_button.h). None needs its own signals: each reports its
+// events through a plain callback.
 
 // The button of a press on a bead cell; none for the buttons beyond the
 // middle one (back, forward), which press no cell.
@@ -53,27 +54,6 @@ private:
     const QImage* image_ = nullptr;
     QColor fill_;
     bool leftDown_ = false;
-};
-
-// A key of the key row with a classic raised face. A picture key shows its
-// symbol, and while held down the key's bead with the symbol over it; a text
-// key shows its caption.
-class KeyButton : public QPushButton {
-public:
-    // picture: one of Key::Multiply, Key::Divide, Key::Equals, Key::Clear to
-    // draw that symbol, any other key for a caption key.
-    KeyButton(Key key, bool picture, QWidget* parent);
-
-    // The zoom its edge and symbol are drawn at; the caption's is its font's.
-    void setZoom(int zoomPercent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Key key_;
-    bool picture_;
-    int zoom_ = 100;
 };
 
 // A radio button of the beam: only its round mark, 12 x 12 on the beam's grey,

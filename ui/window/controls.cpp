@@ -3,6 +3,7 @@
 #include "ui/assistive/accessibility.h"
 #include "ui/platform/fonts.h"
 #include "ui/widgets/images.h"
+#include "ui/widgets/key_button.h"
 #include "ui/widgets/key_row.h"
 #include "ui/widgets/layout.h"
 #include "ui/widgets/palette.h"

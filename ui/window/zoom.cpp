@@ -20,7 +20,7 @@ bool givenItsSize(const QWidget& window) {
 
 Zoom::Zoom(QWidget& window, LayOut layOut) : window_(window), layOut_(std::move(layOut)) {
     window_.setFixedSize(layout::windowSize(zoom_));
-    fixedsize::keep(window_);
+    fixed_size::keep(window_);
 }
 
 int Zoom::largest() const {
@@ -39,7 +39,7 @@ void Zoom::choose(int zoomPercent) {
     zoom_ = zoomPercent;
     // Maximized, the window keeps the size it was given and shows the largest
     // zoom that fits; the new one is shown on the restore.
-    fixedsize::setSize(window_, layout::windowSize(zoom_));
+    fixed_size::setSize(window_, layout::windowSize(zoom_));
     if (!givenItsSize(window_)) {
         shownZoom_ = zoom_;
         origin_ = QPoint(0, 0);
