@@ -45,6 +45,9 @@ void showLabel(QLabel* widget, const Label& label) {
 Controls::Controls(QWidget& window, Calculator& calculator, Respond respond)
     : window_(window), calculator_(calculator), respond_(std::move(respond)),
       pointButtons_(new QButtonGroup(&window)) {
+    // Before any control exists: what a screen reader meets of each depends
+    // on it from the first.
+    accessibility::install();
     for (const layout::Control& c : layout::controls())
         add(c);
     restyle();

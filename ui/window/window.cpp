@@ -16,11 +16,13 @@
 #include <QWheelEvent>
 
 Window::Window(QWidget* parent)
-    : QWidget(parent), zoom_(*this, [this](int zoom, QPoint origin) { layOut(zoom, origin); }),
-      controls_((accessibility::install(), *this), calculator_,
-                [this](const Answer& answer) { respond(answer); }) {
+    : QWidget(parent), zoom_(*this, [this](int zoom, QPoint origin) { layOut(zoom, origin); }) {
+    // Named before any control exists: a screen reader that meets the window
+    // while they are made knows it by its name.
     setObjectName(QStringLiteral("calculator"));
     setWindowTitle(QStringLiteral("Rodwise H-D"));
+    controls_ = std::make_unique<Controls>(*this, calculator_,
+                                           [this](const Answer& answer) { respond(answer); });
     addBoard();
     for (int i = 0; i < keyCount; ++i) {
         QAbstractButton* button = key(static_cast<Key>(i));
@@ -44,7 +46,7 @@ void Window::addBoard() {
         [this](int rod, int value) { respond(calculator_.typeDigit(rod, value)); }};
     board_ = new BoardKeys(
         this, calculator_,
-        [this](QStringView name, int index) { return controls_.control(name, index); },
+        [this](QStringView name, int index) { return controls_->control(name, index); },
         std::move(listeners));
     rodNews_ = std::make_unique<accessibility::RodNews>(board_);
 }
@@ -52,7 +54,7 @@ void Window::addBoard() {
 void Window::respond(const Answer& answer) {
     for (int bell = 0; bell < answer.bells; ++bell)
         ringBell();
-    controls_.sync();
+    controls_->sync();
     rodNews_->tell(narration::saysMarkedDigit(answer));
     if (narration::marksRodZero(answer))
         board_->markRodZero();
@@ -61,14 +63,14 @@ void Window::respond(const Answer& answer) {
 }
 
 void Window::sync() {
-    controls_.sync();
+    controls_->sync();
     rodNews_->tell(true);
 }
 
 void Window::layOut(int zoomPercent, QPoint origin) {
     // Nothing reaches the screen until every control stands at its new place.
     setUpdatesEnabled(false);
-    controls_.layOut(zoomPercent, origin);
+    controls_->layOut(zoomPercent, origin);
     board_->relayout(zoomPercent);
     setUpdatesEnabled(true);
 }
@@ -121,11 +123,11 @@ void Window::keyPressEvent(QKeyEvent* event) {
 }
 
 QWidget* Window::control(QStringView name, int index) const {
-    return controls_.control(name, index);
+    return controls_->control(name, index);
 }
 
 QAbstractButton* Window::key(Key key) const {
-    return controls_.key(key);
+    return controls_->key(key);
 }
 
 void Window::useContrast(std::optional<bool> chosen) {
@@ -162,9 +164,9 @@ void Window::showContrast(bool high) {
         // Back to the desktop's palette, as before any choice.
         setPalette(QPalette());
     }
-    controls_.restyle();
+    controls_->restyle();
     // The cells' pictures follow the board; nothing on the board changed, so
     // nothing is told to a screen reader.
-    controls_.sync();
+    controls_->sync();
     update();
 }

@@ -78,7 +78,7 @@ private:
 
     Calculator calculator_;
     Zoom zoom_;
-    Controls controls_;
+    std::unique_ptr<Controls> controls_;
     BoardKeys* board_ = nullptr;
     std::unique_ptr<accessibility::RodNews> rodNews_;
     ScreenReaderKeys screenReaderKeys_;
