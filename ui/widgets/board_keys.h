@@ -47,9 +47,9 @@ public:
     void relayout(int zoomPercent);
     // The mark back on rod 0, as the board starts afresh after a clear.
     void markRodZero() { moveTo(0); }
-    // A real press of a mouse button in the window hides the mark until the
-    // next key press; the press that a screen reader's action sends to a
-    // cell, on behalf of a user at the keyboard, is no such press.
+    // The mark hides until the next key press. The window calls it on a real
+    // press of a mouse button, not on the press that a screen reader's action
+    // sends to a cell on behalf of a user at the keyboard.
     void mouseUsed() { useKeyboard(false); }
 
 protected:
