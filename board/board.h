@@ -82,6 +82,9 @@ public:
     // in decimal work no extra bead does.
     void useHexadecimalDigits(bool on);
 
+    // The same rods and the same cells taking presses.
+    friend bool operator==(const Board&, const Board&) = default;
+
 private:
     static std::size_t slot(int rod) { return static_cast<std::size_t>(rod); }
     void setLower(int rod, int cell);

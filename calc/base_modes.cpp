@@ -10,7 +10,7 @@ Answer Calculation::pressHexadecimal() {
     clear();
     panel_.checkPoint(hexadecimalRodCount - 1);
     panel_.showResultLine(true);
-    mode_ = Mode::Hexadecimal;
+    memory_.mode = Mode::Hexadecimal;
     board_.useHexadecimalDigits(true);
     return {Answer::Outcome::HexadecimalMode};
 }
@@ -21,18 +21,18 @@ Answer Calculation::pressConvert() {
     panel_.setKeyEnabled(Key::Equals, false);
     panel_.showResultLine(true);
     if (hexadecimal()) {
-        firstOperand_ = hexadecimalBoardValue();
+        memory_.firstOperand = hexadecimalBoardValue();
         panel_.setResultLine(std::string(result_line::decimalPrefix) +
-                             convert::numberText(firstOperand_));
+                             convert::numberText(memory_.firstOperand));
         return resultWritten();
     }
-    if (convert::leadingValue(lastResultText_) == 0) {
+    if (convert::leadingValue(memory_.lastResultText) == 0) {
         // No result since the clear: the rods, read as one whole number.
-        firstOperand_ = convert::leadingValue(boardText());
+        memory_.firstOperand = convert::leadingValue(boardText());
     }
-    if (firstOperand_ >= twoToThe31)
+    if (memory_.firstOperand >= twoToThe31)
         return refuse();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
-                         convert::hexText(firstOperand_));
+                         convert::hexText(memory_.firstOperand));
     return resultWritten();
 }

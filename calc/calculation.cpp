@@ -30,14 +30,14 @@ Answer Calculation::press(Key key) {
 Answer Calculation::clear() {
     board_.reset();
     board_.useHexadecimalDigits(false);
-    mode_ = Mode::Decimal;
+    memory_.mode = Mode::Decimal;
     for (int rod = 0; rod < rodCount; ++rod)
         panel_.setRodLabel(rod, {});
-    lastResultText_.assign(1, '0');
-    firstOperand_ = 0;
-    secondOperand_ = 0;
-    point_ = 0;
-    firstOperandTaken_ = false;
+    memory_.lastResultText.assign(1, '0');
+    memory_.firstOperand = 0;
+    memory_.secondOperand = 0;
+    memory_.point = 0;
+    memory_.firstOperandTaken = false;
     panel_.checkPoint(0);
     panel_.setResultLine({});
     panel_.setKeyEnabled(Key::Equals, true);
@@ -49,7 +49,7 @@ Answer Calculation::clear() {
 
 void Calculation::choosePoint(int rod) {
     panel_.checkPoint(rod);
-    point_ = rod;
+    memory_.point = rod;
 }
 
 Answer Calculation::refuse(int bells) {
@@ -85,7 +85,7 @@ std::string Calculation::boardNumber() const {
     // too: "0000012.50" gives "12.50", the same value that "*" would take,
     // written as the board writes it.
     std::string whole = boardText();
-    const auto fractionDigits = static_cast<std::size_t>(point_);
+    const auto fractionDigits = static_cast<std::size_t>(memory_.point);
     const std::string fraction = whole.substr(whole.size() - fractionDigits);
     whole.resize(whole.size() - fractionDigits);
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));

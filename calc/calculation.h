@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 // The calculation: the operands, the pending operation, the mode and the
 // decimal point, and what each key of the key row does with them. It reads
@@ -21,6 +22,20 @@ public:
     // returns to decimal mode but leaves the pending operation as it was.
     enum class Operation : std::uint8_t { Multiply, Divide, HexMultiply, HexDivide };
 
+    // Everything the calculation holds besides the board and the panel, as one
+    // value that can be kept and brought back (see the getters below).
+    struct Memory {
+        Mode mode = Mode::Decimal;
+        int point = 0;
+        Operation pending = Operation::Multiply;
+        double firstOperand = 0;
+        double secondOperand = 0;
+        bool firstOperandTaken = false;
+        std::string lastResultText = "0";
+
+        friend bool operator==(const Memory&, const Memory&) = default;
+    };
+
     Calculation(Board& board, Panel& panel) : board_(board), panel_(panel) {}
     Calculation(const Calculation&) = delete;
     Calculation& operator=(const Calculation&) = delete;
@@ -33,18 +48,22 @@ public:
     // right of that rod.
     void choosePoint(int rod);
 
-    Mode mode() const { return mode_; }
-    bool hexadecimal() const { return mode_ == Mode::Hexadecimal; }
+    Mode mode() const { return memory_.mode; }
+    bool hexadecimal() const { return memory_.mode == Mode::Hexadecimal; }
     // The rod right of which the decimal point stands; 0 for whole numbers.
-    int point() const { return point_; }
-    Operation pendingOperation() const { return pending_; }
+    int point() const { return memory_.point; }
+    Operation pendingOperation() const { return memory_.pending; }
     // The first operand; after "=" the result, which a further operator key
     // takes as the next first operand.
-    double firstOperand() const { return firstOperand_; }
-    double secondOperand() const { return secondOperand_; }
-    bool firstOperandTaken() const { return firstOperandTaken_; }
+    double firstOperand() const { return memory_.firstOperand; }
+    double secondOperand() const { return memory_.secondOperand; }
+    bool firstOperandTaken() const { return memory_.firstOperandTaken; }
     // The text of the last result laid onto the rods; "0" when there is none.
-    const std::string& lastResultText() const { return lastResultText_; }
+    const std::string& lastResultText() const { return memory_.lastResultText; }
+    const Memory& memory() const { return memory_; }
+    // Takes back a memory kept before; the board and the panel are the
+    // caller's to bring back with it.
+    void restore(Memory memory) { memory_ = std::move(memory); }
 
     // The hexadecimal number on rods 0 to 7.
     double hexadecimalBoardValue() const;
@@ -77,11 +96,5 @@ private:
 
     Board& board_;
     Panel& panel_;
-    Mode mode_ = Mode::Decimal;
-    int point_ = 0;
-    Operation pending_ = Operation::Multiply;
-    double firstOperand_ = 0;
-    double secondOperand_ = 0;
-    bool firstOperandTaken_ = false;
-    std::string lastResultText_ = "0";
+    Memory memory_;
 };

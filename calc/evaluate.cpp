@@ -15,23 +15,25 @@ constexpr std::size_t longestDecimalText = 11;
 Answer Calculation::pressEquals() {
     // Nothing to work on since the last clear: start from a clean board. Once
     // a first operand has been taken, even a 0, it is kept.
-    if (!firstOperandTaken_ && firstOperand_ == 0 && secondOperand_ == 0)
+    if (!memory_.firstOperandTaken && memory_.firstOperand == 0 && memory_.secondOperand == 0)
         clear();
-    if (pending_ == Operation::HexMultiply || pending_ == Operation::HexDivide)
+    if (memory_.pending == Operation::HexMultiply || memory_.pending == Operation::HexDivide)
         return pressEqualsInHexadecimal();
 
     panel_.showResultLine(false);
-    secondOperand_ = convert::leadingValue(boardText(point_));
-    const bool division = pending_ == Operation::Divide;
+    memory_.secondOperand = convert::leadingValue(boardText(memory_.point));
+    const bool division = memory_.pending == Operation::Divide;
     // A division by zero clears the calculator, and the operands the clear
     // leaves, a division of 0 by 0, are refused in turn: two bells.
-    if (division && secondOperand_ == 0)
+    if (division && memory_.secondOperand == 0)
         return refuse(2);
-    firstOperand_ = division ? firstOperand_ / secondOperand_ : firstOperand_ * secondOperand_;
-    lastResultText_ = convert::fixedText(firstOperand_, point_);
-    if (firstOperand_ >= twoToThe31 - 1 || lastResultText_.size() > longestDecimalText)
+    memory_.firstOperand = division ? memory_.firstOperand / memory_.secondOperand
+                                    : memory_.firstOperand * memory_.secondOperand;
+    memory_.lastResultText = convert::fixedText(memory_.firstOperand, memory_.point);
+    if (memory_.firstOperand >= twoToThe31 - 1 ||
+        memory_.lastResultText.size() > longestDecimalText)
         return refuse();
-    labelRods(board_.layNumber(lastResultText_, point_), rodCount);
+    labelRods(board_.layNumber(memory_.lastResultText, memory_.point), rodCount);
     return {Answer::Outcome::ResultLaid, 0, boardNumber()};
 }
 
@@ -40,26 +42,26 @@ Answer Calculation::pressEquals() {
 Answer Calculation::pressEqualsInHexadecimal() {
     // A second "=" after a hexadecimal result clears the calculator, and the
     // empty operands the clear leaves are refused in turn: two bells.
-    if (firstOperand_ != 0 && secondOperand_ != 0)
+    if (memory_.firstOperand != 0 && memory_.secondOperand != 0)
         return refuse(2);
-    secondOperand_ += hexadecimalBoardValue();
+    memory_.secondOperand += hexadecimalBoardValue();
     bool accepted = false;
-    if (pending_ == Operation::HexMultiply) {
-        firstOperand_ *= secondOperand_;
-        accepted = firstOperand_ != 0 && firstOperand_ < twoToThe31 - 1;
-    } else if (secondOperand_ != 0) {
-        firstOperand_ = convert::wholePart(firstOperand_ / secondOperand_);
-        accepted = firstOperand_ != 0;
+    if (memory_.pending == Operation::HexMultiply) {
+        memory_.firstOperand *= memory_.secondOperand;
+        accepted = memory_.firstOperand != 0 && memory_.firstOperand < twoToThe31 - 1;
+    } else if (memory_.secondOperand != 0) {
+        memory_.firstOperand = convert::wholePart(memory_.firstOperand / memory_.secondOperand);
+        accepted = memory_.firstOperand != 0;
     }
     if (!accepted)
         return refuse();
     board_.reset();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
-                         convert::hexText(firstOperand_));
-    lastResultText_ = convert::numberText(firstOperand_);
+                         convert::hexText(memory_.firstOperand));
+    memory_.lastResultText = convert::numberText(memory_.firstOperand);
     // Rods 8 and 9 may show digits of a long result but take no part in
     // hexadecimal work, so their labels stay.
-    labelRods(board_.layNumber(lastResultText_, point_), hexadecimalRodCount);
+    labelRods(board_.layNumber(memory_.lastResultText, memory_.point), hexadecimalRodCount);
     // The rods now show a decimal number: there is nothing to convert.
     panel_.setKeyEnabled(Key::Convert, false);
     return resultWritten();

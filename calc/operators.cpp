@@ -6,12 +6,12 @@
 // "*" and "/": take the number on the rods as the first operand, remember the
 // operation and free the board for the second operand.
 Answer Calculation::pressOperator(Operation operation) {
-    pending_ = operation;
+    memory_.pending = operation;
     if (hexadecimal())
         return pressHexadecimalOperator(operation);
-    if (!firstOperandTaken_) {
-        firstOperand_ = convert::leadingValue(boardText(point_));
-        firstOperandTaken_ = true;
+    if (!memory_.firstOperandTaken) {
+        memory_.firstOperand = convert::leadingValue(boardText(memory_.point));
+        memory_.firstOperandTaken = true;
     }
     // In chained work the first operand (or the last result) stays; only the
     // operation changes.
@@ -22,21 +22,22 @@ Answer Calculation::pressOperator(Operation operation) {
 // In hexadecimal work the operands are whole numbers on rods 0 to 7, and the
 // result line shows the first one.
 Answer Calculation::pressHexadecimalOperator(Operation operation) {
-    if (firstOperand_ != 0 && secondOperand_ != 0) {
+    if (memory_.firstOperand != 0 && memory_.secondOperand != 0) {
         // A hexadecimal result is final; a new calculation starts from "C".
         // The decimal operation stays pending.
         return refuse();
     }
-    pending_ = operation == Operation::Multiply ? Operation::HexMultiply : Operation::HexDivide;
+    memory_.pending =
+        operation == Operation::Multiply ? Operation::HexMultiply : Operation::HexDivide;
     // The first operand must stay below 80000000 hexadecimal.
     if (board_.value(hexadecimalRodCount - 1) >= 8)
         return refuse();
     // Both keys take the board afresh: "*" must not add it to an operand left
     // from before.
-    firstOperand_ = hexadecimalBoardValue();
+    memory_.firstOperand = hexadecimalBoardValue();
     board_.reset();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
-                         convert::hexText(firstOperand_));
-    firstOperandTaken_ = true;
+                         convert::hexText(memory_.firstOperand));
+    memory_.firstOperandTaken = true;
     return {Answer::Outcome::OperandTaken};
 }

@@ -40,6 +40,8 @@ public:
     int checkedPoint() const { return checkedPoint_; }
     void checkPoint(int rod) { checkedPoint_ = rod; }
 
+    friend bool operator==(const Panel&, const Panel&) = default;
+
 private:
     template <typename Index> static std::size_t index(Index i) {
         return static_cast<std::size_t>(i);
