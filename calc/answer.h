@@ -20,6 +20,10 @@ struct Answer {
         Pasted,          // the clipboard's number lies on the rods
         PasteRefused,    // not a number the board can hold: nothing changed
         Refused,         // a refused input or result: the calculator is cleared
+        Undone,          // undo brought back the state before the last change
+        Redone,          // redo made the last change undone again
+        NothingToUndo,   // no change left to undo: nothing changed
+        NothingToRedo,   // no undo left to take back: nothing changed
     };
 
     Outcome outcome = Outcome::Nothing;
@@ -27,7 +31,8 @@ struct Answer {
     // refused in turn rings twice.
     int bells = 0;
     // What the result reads where it is shown: the number on the rods after
-    // ResultLaid and Pasted, the result line after ResultWritten.
+    // ResultLaid, Pasted, Undone and Redone, the result line after
+    // ResultWritten.
     std::string shown{};
 
     friend bool operator==(const Answer&, const Answer&) = default;

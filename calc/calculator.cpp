@@ -2,6 +2,8 @@
 
 #include "calc/pasted_number.h"
 
+#include <utility>
+
 namespace {
 
 Answer changed() {
@@ -10,45 +12,77 @@ Answer changed() {
 
 } // namespace
 
+template <typename Event> Answer Calculator::recorded(Event event) {
+    CalculatorState before = state();
+    Answer answer = event();
+    if (state() != before)
+        history_.record(std::move(before));
+    return answer;
+}
+
 Answer Calculator::press(Key key) {
-    if (!panel.keyEnabled(key))
-        return {};
-    return calculation.press(key);
+    return recorded([&] { return panel.keyEnabled(key) ? calculation.press(key) : Answer{}; });
 }
 
 Answer Calculator::pressBead(int rod, BeadPress cell, MouseButton button) {
-    return board.press(rod, cell, button) ? changed() : Answer{};
+    return recorded([&] { return board.press(rod, cell, button) ? changed() : Answer{}; });
 }
 
 Answer Calculator::typeDigit(int rod, int value) {
-    return board.setRod(rod, value) ? changed() : Answer{};
+    return recorded([&] { return board.setRod(rod, value) ? changed() : Answer{}; });
 }
 
 Answer Calculator::paste(std::string_view text) {
-    const std::optional<calc::Rods> rods =
-        calc::pastedRods(text, calculation.hexadecimal(), calculation.point());
-    if (!rods) {
-        // Nothing has been entered yet, so unlike a refused result nothing
-        // is cleared.
-        return {Answer::Outcome::PasteRefused, 1};
-    }
-    // Rod 9 first, as a user would write the number down.
-    for (int rod = rodCount - 1; rod >= 0; --rod)
-        board.setRod(rod, (*rods)[std::size_t(rod)]);
-    return {Answer::Outcome::Pasted, 0, calculation.boardNumber()};
+    return recorded([&]() -> Answer {
+        const std::optional<calc::Rods> rods =
+            calc::pastedRods(text, calculation.hexadecimal(), calculation.point());
+        if (!rods) {
+            // Nothing has been entered yet, so unlike a refused result
+            // nothing is cleared.
+            return {Answer::Outcome::PasteRefused, 1};
+        }
+        // Rod 9 first, as a user would write the number down.
+        for (int rod = rodCount - 1; rod >= 0; --rod)
+            board.setRod(rod, (*rods)[std::size_t(rod)]);
+        return {Answer::Outcome::Pasted, 0, calculation.boardNumber()};
+    });
 }
 
 Answer Calculator::choosePoint(int rod) {
-    calculation.choosePoint(rod);
-    return changed();
+    return recorded([&] {
+        calculation.choosePoint(rod);
+        return changed();
+    });
 }
 
 Answer Calculator::resetBoard() {
-    board.reset();
-    return changed();
+    return recorded([&] {
+        board.reset();
+        return changed();
+    });
 }
 
 Answer Calculator::showRodLabels(bool on) {
-    panel.showRodLabels(on);
-    return changed();
+    return recorded([&] {
+        panel.showRodLabels(on);
+        return changed();
+    });
+}
+
+Answer Calculator::undo() {
+    return restore(history_.undo(state()), Answer::Outcome::Undone, Answer::Outcome::NothingToUndo);
+}
+
+Answer Calculator::redo() {
+    return restore(history_.redo(state()), Answer::Outcome::Redone, Answer::Outcome::NothingToRedo);
+}
+
+Answer Calculator::restore(std::optional<CalculatorState> kept, Answer::Outcome done,
+                           Answer::Outcome nothing) {
+    if (!kept)
+        return {nothing};
+    board = kept->board;
+    panel = kept->panel;
+    calculation.restore(std::move(kept->calculation));
+    return {done, 0, calculation.boardNumber()};
 }

@@ -3,6 +3,7 @@
 #include "board/board.h"
 #include "calc/answer.h"
 #include "calc/calculation.h"
+#include "calc/history.h"
 #include "calc/panel.h"
 
 #include <string_view>
@@ -10,7 +11,8 @@
 // The whole calculator, started: the board, what the other controls show, and
 // the calculation that works on both. Every user event comes in through one
 // of its functions, which hands it to the part it belongs to and answers with
-// what it did; the parts themselves are open for reading.
+// what it did; the parts themselves are open for reading. Each event that
+// changes the state is one step that undo takes back.
 struct Calculator {
     Calculator() { calculation.clear(); }
     Calculator(const Calculator&) = delete;
@@ -33,7 +35,24 @@ struct Calculator {
     // A click on a bar shows the rod labels, one on a rod label hides them.
     Answer showRodLabels(bool on);
 
+    // Brings back the state before the last change, or makes again the last
+    // change undone, and answers with the number the board then reads.
+    Answer undo();
+    Answer redo();
+
+    // Everything the calculator holds and shows, as one value.
+    CalculatorState state() const { return {board, panel, calculation.memory()}; }
+
     Board board;
     Panel panel;
     Calculation calculation{board, panel};
+
+private:
+    // Runs one user event, and keeps the state before it when it changed it.
+    template <typename Event> Answer recorded(Event event);
+    // Takes back a kept state: done, or nothing there and nothing changes.
+    Answer restore(std::optional<CalculatorState> kept, Answer::Outcome done,
+                   Answer::Outcome nothing);
+
+    History history_;
 };

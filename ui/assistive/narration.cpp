@@ -34,6 +34,14 @@ QString message(const Answer& answer) {
         return Narration::tr("Not a number the board can hold. Nothing changed.");
     case Outcome::Refused:
         return Narration::tr("Refused. The calculator is cleared.");
+    case Outcome::Undone:
+        return Narration::tr("Undone. The board reads %1").arg(shown);
+    case Outcome::Redone:
+        return Narration::tr("Redone. The board reads %1").arg(shown);
+    case Outcome::NothingToUndo:
+        return Narration::tr("Nothing to undo");
+    case Outcome::NothingToRedo:
+        return Narration::tr("Nothing to redo");
     }
     return {};
 }

@@ -10,7 +10,8 @@ namespace narration {
 
 // The message for an event's answer; empty when there is nothing to say:
 // after "*" and "/" the board is only cleared for the next number, and a
-// changed rod is told as its digit, by the rods themselves.
+// changed rod is told as its digit, by the rods themselves. Undo and redo say
+// what they did and what the board then reads.
 QString message(const Answer& answer);
 
 // A refusal interrupts what the screen reader is saying; anything else waits.
