@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <iomanip>
 #include <sstream>
 #include <string>
 
@@ -20,7 +19,7 @@ namespace driver {
 // reset), "Bar" (shows the rod labels), "Label" (hides them); "@4", the radio
 // button over rod 4; a bead press ("v6.3"); a digit typed on a rod
 // ("Type3:7", the digit 7 on rod 3); a paste ("Paste:12.5", a text without
-// blanks); and numbers, whose digits (0-9, A-F) go onto the rods, the last on
+// blanks); "Undo" and "Redo"; and numbers, whose digits (0-9, A-F) go onto the rods, the last on
 // rod 0, and whose point picks the radio button over the units rod.
 inline int enter(Calculator& c, const std::string& script) {
     int bells = 0;
@@ -37,6 +36,8 @@ inline int enter(Calculator& c, const std::string& script) {
             c.typeDigit(std::stoi(word.substr(4)), std::stoi(word.substr(word.find(':') + 1)));
         } else if (word.starts_with("Paste:")) {
             bells += c.paste(word.substr(6)).bells;
+        } else if (word == "Undo" || word == "Redo") {
+            bells += (word == "Undo" ? c.undo() : c.redo()).bells;
         } else if (word[0] == '@') {
             c.choosePoint(std::stoi(word.substr(1)));
         } else if (word[0] == '^' || word[0] == 'v') {
@@ -81,8 +82,6 @@ inline std::string beads(const Calculator& c) {
 // false, and without the pending operation when `pending` is false.
 inline std::string dump(const Calculator& c, bool rods = true, bool pending = true) {
     std::ostringstream out;
-    // Operands to the last bit.
-    out << std::setprecision(17);
     for (int rod = 0; rod < rodCount; ++rod) {
         for (int cell = 0; rods && cell < upperCellCount + lowerCellCount; ++cell) {
             const Deck deck = cell < upperCellCount ? Deck::Upper : Deck::Lower;
