@@ -146,6 +146,22 @@
         <source>Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.</source>
         <translation>已清除。十六进制模式：第 0 到第 7 档可拨 0 到 F。</translation>
     </message>
+    <message>
+        <source>Undone. The board reads %1</source>
+        <translation>已撤销。算盘上的数是 %1</translation>
+    </message>
+    <message>
+        <source>Redone. The board reads %1</source>
+        <translation>已重做。算盘上的数是 %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -146,6 +146,22 @@
         <source>Cleared. Hexadecimal mode: rods 0 to 7 take 0 to F.</source>
         <translation>已清除。十六進位模式：第 0 到第 7 檔可撥 0 到 F。</translation>
     </message>
+    <message>
+        <source>Undone. The board reads %1</source>
+        <translation>已復原。算盤上的數是 %1</translation>
+    </message>
+    <message>
+        <source>Redone. The board reads %1</source>
+        <translation>已重做。算盤上的數是 %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>沒有可復原的操作</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>沒有可重做的操作</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -18,7 +18,8 @@ QString message(const Answer& answer);
 speech::Politeness politeness(const Answer& answer);
 
 // Whether the marked rod says its new digit: after a bead press, a typed
-// digit or the beam, not after a key or a paste, which are told as a whole.
+// digit or the beam, not after a key, a paste, an undo or a redo, which are
+// told as a whole.
 bool saysMarkedDigit(const Answer& answer);
 
 // Whether the keyboard's mark goes back to rod 0: after a clear of any kind,

@@ -25,6 +25,19 @@ std::optional<int> zoomDirection(const QKeyEvent& event) {
     }
 }
 
+// Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo.
+std::optional<Command::Kind> historyStep(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
+    const bool shift = held == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (held != Qt::ControlModifier && !shift)
+        return std::nullopt;
+    if (event.key() == Qt::Key_Z)
+        return shift ? Command::Kind::Redo : Command::Kind::Undo;
+    if (event.key() == Qt::Key_Y && !shift)
+        return Command::Kind::Redo;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<Command> commandFor(const QKeyEvent& event) {
@@ -35,6 +48,8 @@ std::optional<Command> commandFor(const QKeyEvent& event) {
         return Command{Kind::Copy};
     if (event.matches(QKeySequence::Paste))
         return Command{Kind::Paste};
+    if (const std::optional<Kind> step = historyStep(event))
+        return Command{*step};
     if (const std::optional<Key> key = key_row::keyFor(event))
         return Command{Kind::PressKey, 0, *key};
     return std::nullopt;

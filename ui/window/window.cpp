@@ -114,6 +114,10 @@ void Window::keyPressEvent(QKeyEvent* event) {
         return clipboard::copy(calculator_);
     case Kind::Paste:
         return respond(calculator_.paste(clipboard::pasteText()));
+    case Kind::Undo:
+        return respond(calculator_.undo());
+    case Kind::Redo:
+        return respond(calculator_.redo());
     case Kind::PressKey:
         // A click, so a disabled key does nothing; click(), not
         // animateClick(): the answer comes before the next key is read, so
