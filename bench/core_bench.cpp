@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 
@@ -121,7 +122,32 @@ const Case cases[] = {
          press(c, Key::Equals);
      },
      [](Calculator& c) { press(c, Key::Convert); }},
+    // Through the calculator's own door, which keeps the state before the
+    // press for undo: the cost of keeping it, beside the plain press above.
+    {"bead press, lower deck, kept for undo",
+     [](Calculator& c) {
+         c.pressBead(3, {Deck::Lower, 0});
+     },
+     [](Calculator& c) {
+         c.pressBead(3, {Deck::Lower, 4});
+     }},
+    {"undo of a bead press",
+     [](Calculator& c) {
+         c.pressBead(3, {Deck::Lower, 0});
+         c.pressBead(3, {Deck::Lower, 4});
+     },
+     [](Calculator& c) { c.undo(); }},
 };
+
+// What the kept changes hold at most: one whole state each. No text of a
+// state outgrows the string's own buffer (the longest, a result line such as
+// "D = 4294967295", has 14 characters), so sizeof tells it all, but for the
+// deque's few bookkeeping blocks.
+void printKeptMemory() {
+    const std::size_t each = sizeof(CalculatorState);
+    std::printf("undo keeps %zu changes of %zu bytes each: %.0f KiB\n", History::limit, each,
+                double(History::limit * each) / 1024.0);
+}
 
 void handlerAlone(benchmark::State& state, const Case& c) {
     Calculator calculator;
@@ -156,6 +182,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    printKeptMemory();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

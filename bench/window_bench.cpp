@@ -8,6 +8,7 @@
 #include "ui/window/window.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
@@ -34,6 +35,17 @@ protected:
         return false;
     }
 };
+
+// Stops counting, and reports the widgets painted per iteration and their names.
+void report(benchmark::State& state, PaintCounter& counter) {
+    qApp->removeEventFilter(&counter);
+    state.counters["painted"] =
+        benchmark::Counter(counter.count, benchmark::Counter::kAvgIterations);
+    QStringList names;
+    for (const QString& name : counter.painted)
+        names << name;
+    state.SetLabel(names.isEmpty() ? "nothing painted" : names.join(' ').toStdString());
+}
 
 QWidget* cell(Deck deck, int rod, int index) {
     const std::string_view name = layout::deckName(deck, rod);
@@ -79,13 +91,7 @@ void run(benchmark::State& state, std::initializer_list<Press> presses) {
         press(targets[next].first, targets[next].second);
         next = (next + 1) % targets.size();
     }
-    qApp->removeEventFilter(&counter);
-    state.counters["painted"] =
-        benchmark::Counter(counter.count, benchmark::Counter::kAvgIterations);
-    QStringList names;
-    for (const QString& name : counter.painted)
-        names << name;
-    state.SetLabel(names.isEmpty() ? "nothing painted" : names.join(' ').toStdString());
+    report(state, counter);
 }
 
 // The gap of the lower deck moves: two cells change.
@@ -104,6 +110,26 @@ void bothDecks(benchmark::State& state) {
 // A press on the gap where it already is changes nothing.
 void noChange(benchmark::State& state) {
     run(state, {{Deck::Lower, 2, Qt::LeftButton}});
+}
+
+// Ctrl+Z and Ctrl+Y in turn after a lower deck press, each answered and
+// repainted: the two cells whose picture the undo or redo changes, and no
+// other widget.
+void undoRedo(benchmark::State& state) {
+    window->calculator().calculation.press(Key::Clear);
+    window->sync();
+    repaint();
+    press(cell(Deck::Lower, 4, 3), Qt::LeftButton);
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    bool undo = true;
+    for (auto _ : state) {
+        QKeyEvent key(QEvent::KeyPress, undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+        QCoreApplication::sendEvent(window, &key);
+        repaint();
+        undo = !undo;
+    }
+    report(state, counter);
 }
 
 // The same at 400 %: each cell 132 x 72 pixels, drawn once per size.
@@ -149,6 +175,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("press to repaint/no change", noChange)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("press to repaint/lower deck at 400 %, 2 cells", lowerDeckAt400)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("undo or redo to repaint/lower deck, 2 cells", undoRedo)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("zoom step to repaint, 100 to 400 % and back", zoomStep)
         ->Unit(benchmark::kMicrosecond);
