@@ -144,6 +144,14 @@ divide_by_zero_is_refused() {
     idle_orca && ! said "$after" | grep "Refused" >&2
 }
 
+# Ctrl+Z after a refused "=" is heard, with the board, and brings back the
+# first operand: 7 / 2 then gives 3.5, laid as 4 with the point on rod 0.
+undo_brings_back_a_refused_division() {
+    say Escape "Cleared\. Decimal mode" && type_digit 7 7 && step slash "^(slash|/)" &&
+        say Return "Refused\. The calculator is cleared\." &&
+        say ctrl+z "Undone\. The board reads 0" && type_digit 2 2 && say Return "Result 4"
+}
+
 # FF on rods 1 and 0, converted: each F is heard, as F.
 hex_ff_is_255() {
     say x "Cleared\. Hexadecimal mode: rods 0 to 7 take 0 to F\." &&
@@ -239,6 +247,7 @@ if [ $failed -eq 0 ]; then
     check "Orca hears the focus on rod 0" starts_on_rod_zero
     check "12 * 3 = 36 by keyboard, heard rod by rod" twelve_times_three
     check "a division by zero is heard as refused" divide_by_zero_is_refused
+    check "Ctrl+Z after a refusal is heard and brings the division back" undo_brings_back_a_refused_division
     check "hexadecimal FF converted is heard as 255" hex_ff_is_255
     orcas_check "keypad Enter is Orca's Where Am I, not \"=\"" where_am_i_is_orcas
     orcas_check "Orca+H is Orca's learn mode, not \"H-D\"" orca_h_is_orcas
