@@ -1,7 +1,11 @@
 #pragma once
 
+#include "calc/tape.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 // What one user event did. Everything the window does after an event follows
 // from it, each in one place: the bell rings `bells` times, a screen reader
@@ -34,6 +38,15 @@ struct Answer {
     // ResultLaid, Pasted, Undone and Redone, the result line after
     // ResultWritten.
     std::string shown{};
+    // The line a finished calculation writes on the tape: "=" (refused too)
+    // and "H-D".
+    std::optional<TapeEntry> tape{};
 
     friend bool operator==(const Answer&, const Answer&) = default;
 };
+
+// The answer, with the line it writes on the tape.
+inline Answer taped(Answer answer, TapeEntry entry) {
+    answer.tape = std::move(entry);
+    return answer;
+}

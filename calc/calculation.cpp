@@ -35,6 +35,7 @@ Answer Calculation::clear() {
         panel_.setRodLabel(rod, {});
     memory_.lastResultText.assign(1, '0');
     memory_.firstOperand = 0;
+    memory_.firstOperandText.assign(1, '0');
     memory_.secondOperand = 0;
     memory_.point = 0;
     memory_.firstOperandTaken = false;

@@ -31,6 +31,8 @@ public:
         double firstOperand = 0;
         double secondOperand = 0;
         bool firstOperandTaken = false;
+        // The first operand as it was read, for the tape.
+        std::string firstOperandText = "0";
         std::string lastResultText = "0";
 
         friend bool operator==(const Memory&, const Memory&) = default;

@@ -3,6 +3,8 @@
 #include "calc/result_line.h"
 #include "convert/convert.h"
 
+#include <utility>
+
 namespace {
 
 // Decimal texts longer than eleven characters would need more than ten rods.
@@ -23,18 +25,23 @@ Answer Calculation::pressEquals() {
     panel_.showResultLine(false);
     memory_.secondOperand = convert::leadingValue(boardText(memory_.point));
     const bool division = memory_.pending == Operation::Divide;
+    TapeEntry entry{division ? TapeEntry::Operation::Divide : TapeEntry::Operation::Multiply, false,
+                    memory_.firstOperandText, boardNumber()};
     // A division by zero clears the calculator, and the operands the clear
     // leaves, a division of 0 by 0, are refused in turn: two bells.
     if (division && memory_.secondOperand == 0)
-        return refuse(2);
+        return taped(refuse(2), std::move(entry));
     memory_.firstOperand = division ? memory_.firstOperand / memory_.secondOperand
                                     : memory_.firstOperand * memory_.secondOperand;
     memory_.lastResultText = convert::fixedText(memory_.firstOperand, memory_.point);
     if (memory_.firstOperand >= twoToThe31 - 1 ||
         memory_.lastResultText.size() > longestDecimalText)
-        return refuse();
+        return taped(refuse(), std::move(entry));
     labelRods(board_.layNumber(memory_.lastResultText, memory_.point), rodCount);
-    return {Answer::Outcome::ResultLaid, 0, boardNumber()};
+    // The result is the next first operand, as the board writes it.
+    memory_.firstOperandText = boardNumber();
+    entry.result = memory_.firstOperandText;
+    return taped({Answer::Outcome::ResultLaid, 0, boardNumber()}, std::move(entry));
 }
 
 // "=" in hexadecimal work, on rods 0 to 7 in whole numbers: the result goes on
@@ -42,11 +49,17 @@ Answer Calculation::pressEquals() {
 Answer Calculation::pressEqualsInHexadecimal() {
     // A second "=" after a hexadecimal result clears the calculator, and the
     // empty operands the clear leaves are refused in turn: two bells.
-    if (memory_.firstOperand != 0 && memory_.secondOperand != 0)
-        return refuse(2);
+    const bool multiply = memory_.pending == Operation::HexMultiply;
+    TapeEntry entry{multiply ? TapeEntry::Operation::Multiply : TapeEntry::Operation::Divide, true,
+                    convert::hexText(memory_.firstOperand)};
+    if (memory_.firstOperand != 0 && memory_.secondOperand != 0) {
+        entry.second = convert::hexText(hexadecimalBoardValue());
+        return taped(refuse(2), std::move(entry));
+    }
     memory_.secondOperand += hexadecimalBoardValue();
+    entry.second = convert::hexText(memory_.secondOperand);
     bool accepted = false;
-    if (memory_.pending == Operation::HexMultiply) {
+    if (multiply) {
         memory_.firstOperand *= memory_.secondOperand;
         accepted = memory_.firstOperand != 0 && memory_.firstOperand < twoToThe31 - 1;
     } else if (memory_.secondOperand != 0) {
@@ -54,7 +67,7 @@ Answer Calculation::pressEqualsInHexadecimal() {
         accepted = memory_.firstOperand != 0;
     }
     if (!accepted)
-        return refuse();
+        return taped(refuse(), std::move(entry));
     board_.reset();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
                          convert::hexText(memory_.firstOperand));
@@ -64,5 +77,6 @@ Answer Calculation::pressEqualsInHexadecimal() {
     labelRods(board_.layNumber(memory_.lastResultText, memory_.point), hexadecimalRodCount);
     // The rods now show a decimal number: there is nothing to convert.
     panel_.setKeyEnabled(Key::Convert, false);
-    return resultWritten();
+    entry.result = convert::hexText(memory_.firstOperand);
+    return taped(resultWritten(), std::move(entry));
 }

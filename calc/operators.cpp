@@ -11,6 +11,7 @@ Answer Calculation::pressOperator(Operation operation) {
         return pressHexadecimalOperator(operation);
     if (!memory_.firstOperandTaken) {
         memory_.firstOperand = convert::leadingValue(boardText(memory_.point));
+        memory_.firstOperandText = boardNumber();
         memory_.firstOperandTaken = true;
     }
     // In chained work the first operand (or the last result) stays; only the
@@ -35,6 +36,7 @@ Answer Calculation::pressHexadecimalOperator(Operation operation) {
     // Both keys take the board afresh: "*" must not add it to an operand left
     // from before.
     memory_.firstOperand = hexadecimalBoardValue();
+    memory_.firstOperandText = convert::hexText(memory_.firstOperand);
     board_.reset();
     panel_.setResultLine(std::string(result_line::hexadecimalPrefix) +
                          convert::hexText(memory_.firstOperand));
