@@ -106,6 +106,85 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>0 to 9, and A to F in hexadecimal work</source>
+        <translation>0 到 9，十六进制模式下还有 A 到 F</translation>
+    </message>
+    <message>
+        <source>the digit on the marked rod</source>
+        <translation>把标记的一档设为这个数字</translation>
+    </message>
+    <message>
+        <source>move the mark from rod to rod</source>
+        <translation>把标记移到相邻的一档</translation>
+    </message>
+    <message>
+        <source>move the focus between the board, the keys and the point buttons</source>
+        <translation>在算盘、按键和小数点圆钮之间移动焦点</translation>
+    </message>
+    <message>
+        <source>zoom in, zoom out</source>
+        <translation>放大、缩小</translation>
+    </message>
+    <message>
+        <source>zoom back to 100 %</source>
+        <translation>回到 100 %</translation>
+    </message>
+    <message>
+        <source>copy the number shown</source>
+        <translation>复制显示的数</translation>
+    </message>
+    <message>
+        <source>paste a number onto the rods</source>
+        <translation>把一个数粘贴到算盘上</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>open or close the tape</source>
+        <translation>打开或关闭纸带</translation>
+    </message>
+    <message>
+        <source>in the tape: lay the line&apos;s result onto the rods</source>
+        <translation>在纸带中：把这一行的结果摆到算盘上</translation>
+    </message>
+    <message>
+        <source>in the tape: copy the line&apos;s result</source>
+        <translation>在纸带中：复制这一行的结果</translation>
+    </message>
+    <message>
+        <source>in the tape: save it as a text file</source>
+        <translation>在纸带中：存成文本文件</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>这份按键列表</translation>
+    </message>
+    <message>
+        <source>close this list</source>
+        <translation>关闭这份列表</translation>
+    </message>
+    <message>
+        <source>Keys — Rodwise H-D</source>
+        <translation>按键 — Rodwise H-D</translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <source>Abacus board</source>
@@ -200,6 +279,45 @@
     <message>
         <source>rodwise-hd: --contrast takes high or normal, not &quot;%1&quot;.</source>
         <translation>rodwise-hd：--contrast 只接受 high 或 normal，不接受“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>%1 (hex)</source>
+        <translation>%1（十六进制）</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>Tape — Rodwise H-D</source>
+        <translation>纸带 — Rodwise H-D</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>纸带</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Empties the tape</source>
+        <translation>清空纸带</translation>
+    </message>
+    <message>
+        <source>Save the tape</source>
+        <translation>保存纸带</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>The tape could not be saved.</source>
+        <translation>无法保存纸带。</translation>
     </message>
 </context>
 <context>

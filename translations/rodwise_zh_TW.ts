@@ -106,6 +106,85 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>0 to 9, and A to F in hexadecimal work</source>
+        <translation>0 到 9，十六進位模式下還有 A 到 F</translation>
+    </message>
+    <message>
+        <source>the digit on the marked rod</source>
+        <translation>把標記的一檔設為這個數字</translation>
+    </message>
+    <message>
+        <source>move the mark from rod to rod</source>
+        <translation>把標記移到相鄰的一檔</translation>
+    </message>
+    <message>
+        <source>move the focus between the board, the keys and the point buttons</source>
+        <translation>在算盤、按鍵和小數點圓鈕之間移動焦點</translation>
+    </message>
+    <message>
+        <source>zoom in, zoom out</source>
+        <translation>放大、縮小</translation>
+    </message>
+    <message>
+        <source>zoom back to 100 %</source>
+        <translation>回到 100 %</translation>
+    </message>
+    <message>
+        <source>copy the number shown</source>
+        <translation>複製顯示的數</translation>
+    </message>
+    <message>
+        <source>paste a number onto the rods</source>
+        <translation>把一個數貼到算盤上</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>open or close the tape</source>
+        <translation>開啟或關閉紙帶</translation>
+    </message>
+    <message>
+        <source>in the tape: lay the line&apos;s result onto the rods</source>
+        <translation>在紙帶中：把這一行的結果擺到算盤上</translation>
+    </message>
+    <message>
+        <source>in the tape: copy the line&apos;s result</source>
+        <translation>在紙帶中：複製這一行的結果</translation>
+    </message>
+    <message>
+        <source>in the tape: save it as a text file</source>
+        <translation>在紙帶中：存成文字檔</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>這份按鍵列表</translation>
+    </message>
+    <message>
+        <source>close this list</source>
+        <translation>關閉這份列表</translation>
+    </message>
+    <message>
+        <source>Keys — Rodwise H-D</source>
+        <translation>按鍵 — Rodwise H-D</translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <source>Abacus board</source>
@@ -200,6 +279,45 @@
     <message>
         <source>rodwise-hd: --contrast takes high or normal, not &quot;%1&quot;.</source>
         <translation>rodwise-hd：--contrast 只接受 high 或 normal，不接受「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>%1 (hex)</source>
+        <translation>%1（十六進位）</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒絕</translation>
+    </message>
+    <message>
+        <source>Tape — Rodwise H-D</source>
+        <translation>紙帶 — Rodwise H-D</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>紙帶</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Empties the tape</source>
+        <translation>清空紙帶</translation>
+    </message>
+    <message>
+        <source>Save the tape</source>
+        <translation>儲存紙帶</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文字檔 (*.txt)</translation>
+    </message>
+    <message>
+        <source>The tape could not be saved.</source>
+        <translation>無法儲存紙帶。</translation>
     </message>
 </context>
 <context>

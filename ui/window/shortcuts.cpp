@@ -50,6 +50,11 @@ std::optional<Command> commandFor(const QKeyEvent& event) {
         return Command{Kind::Paste};
     if (const std::optional<Kind> step = historyStep(event))
         return Command{*step};
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
+    if (event.key() == Qt::Key_H && held == Qt::ControlModifier)
+        return Command{Kind::Tape};
+    if (event.key() == Qt::Key_F1 && held == Qt::NoModifier)
+        return Command{Kind::Help};
     if (const std::optional<Key> key = key_row::keyFor(event))
         return Command{Kind::PressKey, 0, *key};
     return std::nullopt;

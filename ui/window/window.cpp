@@ -8,7 +8,9 @@
 #include "ui/widgets/key_row.h"
 #include "ui/widgets/palette.h"
 #include "ui/window/clipboard.h"
+#include "ui/window/help_window.h"
 #include "ui/window/shortcuts.h"
+#include "ui/window/tape_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -60,6 +62,44 @@ void Window::respond(const Answer& answer) {
         board_->markRodZero();
     if (const QString message = narration::message(answer); !message.isEmpty())
         speech::say(this, message, narration::politeness(answer));
+    if (answer.tape) {
+        tape_.push_back(*answer.tape);
+        if (tapeWindow_)
+            tapeWindow_->catchUp();
+    }
+}
+
+void Window::toggleTape() {
+    if (!tapeWindow_) {
+        tapeWindow_ = new TapeWindow(
+            this, tape_, [this](const std::string& text) { respond(calculator_.paste(text)); });
+        zoomText(*tapeWindow_, zoom());
+        tapeWindow_->setPalette(palette());
+    }
+    if (tapeWindow_->isVisible())
+        return tapeWindow_->hide();
+    tapeWindow_->show();
+    tapeWindow_->raise();
+    tapeWindow_->activateWindow();
+}
+
+QList<QWidget*> Window::ownWindows() const {
+    QList<QWidget*> made;
+    for (QWidget* own : {static_cast<QWidget*>(tapeWindow_), static_cast<QWidget*>(helpWindow_)})
+        if (own)
+            made << own;
+    return made;
+}
+
+void Window::showHelp() {
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow(this);
+        zoomText(*helpWindow_, zoom());
+        helpWindow_->setPalette(palette());
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void Window::sync() {
@@ -73,6 +113,8 @@ void Window::layOut(int zoomPercent, QPoint origin) {
     controls_->layOut(zoomPercent, origin);
     board_->relayout(zoomPercent);
     setUpdatesEnabled(true);
+    for (QWidget* own : ownWindows())
+        zoomText(*own, zoomPercent);
 }
 
 void Window::resizeEvent(QResizeEvent* event) {
@@ -118,6 +160,10 @@ void Window::keyPressEvent(QKeyEvent* event) {
         return respond(calculator_.undo());
     case Kind::Redo:
         return respond(calculator_.redo());
+    case Kind::Tape:
+        return toggleTape();
+    case Kind::Help:
+        return showHelp();
     case Kind::PressKey:
         // A click, so a disabled key does nothing; click(), not
         // animateClick(): the answer comes before the next key is read, so
@@ -169,6 +215,8 @@ void Window::showContrast(bool high) {
         setPalette(QPalette());
     }
     controls_->restyle();
+    for (QWidget* own : ownWindows())
+        own->setPalette(palette());
     // The cells' pictures follow the board; nothing on the board changed, so
     // nothing is told to a screen reader.
     controls_->sync();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/calculator.h"
+#include "calc/tape.h"
 #include "ui/assistive/accessibility.h"
 #include "ui/platform/screen_reader_keys.h"
 #include "ui/window/controls.h"
@@ -11,8 +12,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class BoardKeys;
+class HelpWindow;
+class TapeWindow;
 class QAbstractButton;
 
 // The calculator window. It owns the calculator and its controls, and answers
@@ -56,6 +60,15 @@ public:
         zoom_.onChosen = std::move(chosen);
     }
 
+    // Ctrl+H: shows the tape beside the calculator, made the first time, or
+    // hides it.
+    void toggleTape();
+    // F1: shows the keys' help, made the first time.
+    void showHelp();
+    // Null until first shown.
+    TapeWindow* tapeWindow() const { return tapeWindow_; }
+    HelpWindow* helpWindow() const { return helpWindow_; }
+
     // Rings the desktop's bell once; a test counts the rings here instead.
     std::function<void()> ringBell;
 
@@ -75,6 +88,8 @@ private:
     void addBoard();
     // Draws every control in the everyday or the high-contrast colours.
     void showContrast(bool high);
+    // The tape and the keys' help, those made so far.
+    QList<QWidget*> ownWindows() const;
 
     Calculator calculator_;
     Zoom zoom_;
@@ -82,4 +97,8 @@ private:
     BoardKeys* board_ = nullptr;
     std::unique_ptr<accessibility::RodNews> rodNews_;
     ScreenReaderKeys screenReaderKeys_;
+    // Every calculation finished in this run, shown by the tape once made.
+    std::vector<TapeEntry> tape_;
+    TapeWindow* tapeWindow_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
 };

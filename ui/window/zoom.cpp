@@ -4,6 +4,7 @@
 #include "ui/platform/fixed_size.h"
 #include "ui/widgets/layout.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QWheelEvent>
 #include <QWidget>
@@ -93,4 +94,13 @@ bool Zoom::takeWheel(QWheelEvent& wheel) {
     }
     wheel.accept();
     return true;
+}
+
+void zoomText(QWidget& window, int zoomPercent) {
+    QFont font = QApplication::font(&window);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoomPercent / 100);
+    else
+        font.setPixelSize(font.pixelSize() * zoomPercent / 100);
+    window.setFont(font);
 }

@@ -51,3 +51,7 @@ private:
     QPoint origin_;
     int wheelTurn_ = 0; // the wheel's turn not yet a whole step, in eighths of a degree
 };
+
+// A window of the calculator's own beside it (the tape, the keys' help): its
+// text in the desktop's font at the zoom, in percent.
+void zoomText(QWidget& window, int zoomPercent);
