@@ -238,6 +238,13 @@ flat_review_reaches_the_result_line() {
         idle_orca && step Insert+KP_Page_Up "^H = 6$"
 }
 
+# Ctrl+H opens the tape in a window of its own, where Orca reads the newest
+# line, selected; Ctrl+H closes it again.
+the_tape_is_read() {
+    say Escape "Cleared\. Decimal mode" && type_digit 4 4 && step asterisk "^(star|\*)" &&
+        type_digit 3 3 && say Return "Result 12" && step ctrl+h "4 × 3 = 12"
+}
+
 # Over the whole session: no message was heard after a role ("notification
 # 7"), as Orca 43 reads a notification outside a status bar.
 no_role_before_a_message() { ! grep -i "notification" "$speech" >&2; }
@@ -255,6 +262,7 @@ if [ $failed -eq 0 ]; then
     check "hexadecimal C is heard as C, not 12" hex_c_is_heard_as_c
     check "F, a mouse click, F: both Fs heard" both_fs_are_heard
     check "flat review reaches the result line" flat_review_reaches_the_result_line
+    check "the tape's newest line is read in its own window" the_tape_is_read
     check "every message is heard without a role before it" no_role_before_a_message
 fi
 kill -0 "$app" 2>/dev/null || { echo "the calculator has exited; its output:" >&2; tail -n 20 "$work/app.log" >&2; }

@@ -230,6 +230,12 @@ void describe(QWidget* widget, const layout::Control& c) {
     }
 }
 
+void itemFocused(QWidget* list, int row) {
+    QAccessibleEvent event(list, QAccessible::Focus);
+    event.setChild(row);
+    QAccessible::updateAccessibility(&event);
+}
+
 void rodFocused(BoardKeys* board, int rod) {
     QAccessibleEvent event(board, QAccessible::Focus);
     event.setChild(rod);

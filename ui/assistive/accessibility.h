@@ -27,6 +27,11 @@ void install();
 // Names the widget of one control of the layout table.
 void describe(QWidget* widget, const layout::Control& control);
 
+// Tells assistive technology that the item at row of a list is focused: a
+// list that takes the focus with an item already current says only the
+// list's name and size, and Orca then reads no item.
+void itemFocused(QWidget* list, int row);
+
 // Tells assistive technology that the mark is on rod, while the board has the
 // keyboard focus.
 void rodFocused(BoardKeys* board, int rod);

@@ -1,5 +1,7 @@
 #include "ui/window/tape_window.h"
 
+#include "ui/assistive/accessibility.h"
+
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -94,6 +96,17 @@ void TapeWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FocusIn) {
+        // After Qt has told of the list's focus, the newest line's, so that a
+        // screen reader reads it.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (list_->hasFocus() && list_->currentRow() >= 0)
+                    accessibility::itemFocused(list_, list_->currentRow());
+            },
+            Qt::QueuedConnection);
+    }
     return watched == list_ && event->type() == QEvent::KeyPress &&
            takeKey(*static_cast<QKeyEvent*>(event));
 }
