@@ -41,7 +41,7 @@ Answer Calculation::pressEquals() {
     // The result is the next first operand, as the board writes it.
     memory_.firstOperandText = boardNumber();
     entry.result = memory_.firstOperandText;
-    return taped({Answer::Outcome::ResultLaid, 0, boardNumber()}, std::move(entry));
+    return taped({Answer::Outcome::ResultLaid, 0, memory_.firstOperandText}, std::move(entry));
 }
 
 // "=" in hexadecimal work, on rods 0 to 7 in whole numbers: the result goes on
