@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/tape.h"
+#include "lesson/lesson.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,8 +10,8 @@
 
 // What one user event did. Everything the window does after an event follows
 // from it, each in one place: the bell rings `bells` times, a screen reader
-// hears what the outcome says, and the keyboard's mark goes back to rod 0
-// after a clear of any kind.
+// hears what the outcome says, the keyboard's mark goes back to rod 0 after a
+// clear of any kind, and the lesson strip shows the lesson's news.
 struct Answer {
     enum class Outcome : std::uint8_t {
         Nothing,         // nothing changed: a key that takes no click
@@ -41,6 +42,9 @@ struct Answer {
     // The line a finished calculation writes on the tape: "=" (refused too)
     // and "H-D".
     std::optional<TapeEntry> tape{};
+    // What the lesson under way made of the event, if one is: a lesson begun
+    // or ended, and the board checked after every change.
+    std::optional<lesson::Progress> lesson{};
 
     friend bool operator==(const Answer&, const Answer&) = default;
 };

@@ -15,8 +15,36 @@ Answer changed() {
 template <typename Event> Answer Calculator::recorded(Event event) {
     CalculatorState before = state();
     Answer answer = event();
-    if (state() != before)
-        history_.record(std::move(before));
+    if (state() == before)
+        return answer;
+    if (state().board != before.board)
+        followLesson(answer);
+    history_.record(std::move(before));
+    return answer;
+}
+
+void Calculator::followLesson(Answer& answer) {
+    answer.lesson = course_.follow(board);
+    const lesson::Lesson* finished = course_.lesson();
+    if (!answer.lesson || answer.lesson->kind != lesson::Progress::Kind::Finished)
+        return;
+    const lesson::Exercise& exercise = finished->exercise();
+    const auto written = [&](std::uint64_t n) { return lesson::written(n, exercise.base); };
+    answer.tape = TapeEntry{exercise.sign == lesson::Sign::Plus ? TapeEntry::Operation::Add
+                                                                : TapeEntry::Operation::Subtract,
+                            exercise.base == 16, written(exercise.first), written(exercise.second),
+                            written(exercise.answer())};
+}
+
+Answer Calculator::beginLesson(std::string_view typed) {
+    Answer answer;
+    answer.lesson = course_.begin(typed, calculation.hexadecimal() ? 16 : 10, board);
+    return answer;
+}
+
+Answer Calculator::endLesson() {
+    Answer answer;
+    answer.lesson = course_.end();
     return answer;
 }
 
@@ -84,5 +112,7 @@ Answer Calculator::restore(std::optional<CalculatorState> kept, Answer::Outcome 
     board = kept->board;
     panel = kept->panel;
     calculation.restore(std::move(kept->calculation));
-    return {done, 0, calculation.boardNumber()};
+    Answer answer{done, 0, calculation.boardNumber()};
+    followLesson(answer);
+    return answer;
 }

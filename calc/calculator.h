@@ -5,6 +5,7 @@
 #include "calc/calculation.h"
 #include "calc/history.h"
 #include "calc/panel.h"
+#include "lesson/course.h"
 
 #include <string_view>
 
@@ -35,6 +36,14 @@ struct Calculator {
     // A click on a bar shows the rod labels, one on a rod label hides them.
     Answer showRodLabels(bool on);
 
+    // Enter in the lesson strip: the exercise typed (or, for an empty text,
+    // the graded series' next) begun from the board as it stands, in the
+    // mode's base. Escape ends it and leaves the board as it is.
+    Answer beginLesson(std::string_view typed);
+    Answer endLesson();
+    // The lesson under way, or the last one finished; null when none is.
+    const lesson::Lesson* lesson() const { return course_.lesson(); }
+
     // Brings back the state before the last change, or makes again the last
     // change undone, and answers with the number the board then reads.
     Answer undo();
@@ -48,11 +57,15 @@ struct Calculator {
     Calculation calculation{board, panel};
 
 private:
-    // Runs one user event, and keeps the state before it when it changed it.
+    // Runs one user event, keeps the state before it when it changed it, and
+    // has a lesson under way check a changed board.
     template <typename Event> Answer recorded(Event event);
+    // The lesson's check of the board, and the tape's line at its end.
+    void followLesson(Answer& answer);
     // Takes back a kept state: done, or nothing there and nothing changes.
     Answer restore(std::optional<CalculatorState> kept, Answer::Outcome done,
                    Answer::Outcome nothing);
 
     History history_;
+    lesson::Course course_;
 };

@@ -12,10 +12,13 @@ struct TapeEntry {
         Divide,        // first ÷ second
         ToDecimal,     // "H-D" in hexadecimal mode: the hexadecimal first, in decimal
         ToHexadecimal, // "H-D" in decimal mode: the decimal first, in hexadecimal
+        Add,           // first + second, done by hand in a lesson
+        Subtract,      // first - second, done by hand in a lesson
     };
 
     Operation operation = Operation::Multiply;
-    // Multiply and Divide: the operands and the result are hexadecimal.
+    // Multiply, Divide, Add and Subtract: the operands and the result are
+    // hexadecimal.
     bool hexadecimal = false;
     std::string first{};
     // Empty for a conversion.

@@ -35,7 +35,7 @@ Progress Lesson::checked(const Board& board) const {
         if (between(board.upperValue(rod), upperDeckOf(from), upperDeckOf(to)) &&
             between(board.lowerValue(rod), lowerDeckOf(from), lowerDeckOf(to)))
             continue;
-        return {Progress::Kind::Missed, rod, to, board.value(rod)};
+        return {Progress::Kind::Missed, {}, rod, to, board.value(rod)};
     }
     return {};
 }

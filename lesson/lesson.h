@@ -13,15 +13,21 @@
 // and tells.
 namespace lesson {
 
-// What the board shows after a change, for the step under way.
+// What a lesson made of an event: its beginning, its end, or the board after
+// a change, checked against the step under way.
 struct Progress {
     enum class Kind : std::uint8_t {
         OnTheWay, // every change so far moves toward the step's target
         NextStep, // the step's target is reached; the next step begins
         Missed,   // a rod left the way: expected, it shows
         Finished, // the last step's target is reached: the answer stands
+        Begun,    // an exercise was taken: its first step (or the one reached)
+        Refused,  // the exercise typed is none: nothing changed
+        Ended,    // the learner left the lesson; the board stays as it is
     };
     Kind kind = Kind::OnTheWay;
+    // Refused: why.
+    Refusal refusal = Refusal::NotAnExercise;
     // A miss: the leftmost rod off the way, the digit the step leads it to,
     // and the digit it shows.
     int rod = -1;

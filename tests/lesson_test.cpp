@@ -168,17 +168,17 @@ TEST(Lesson, FollowsTheLearnerPressByPress) {
     EXPECT_EQ(press(0, Deck::Lower, 2).kind, K::NextStep); // 27 set
     // Tens: add 4 with the upper bead: down 5, off 1.
     EXPECT_EQ(press(1, Deck::Upper, 1).kind, K::OnTheWay);
-    EXPECT_EQ(press(1, Deck::Lower, 3), (Progress{K::Missed, 1, 6, 8}));
+    EXPECT_EQ(press(1, Deck::Lower, 3), (Progress{K::Missed, {}, 1, 6, 8}));
     EXPECT_FALSE(lesson.hinted());
-    EXPECT_EQ(press(2, Deck::Lower, 1), (Progress{K::Missed, 2, 0, 1}));
+    EXPECT_EQ(press(2, Deck::Lower, 1), (Progress{K::Missed, {}, 2, 0, 1}));
     EXPECT_TRUE(lesson.hinted());
     EXPECT_TRUE(lesson.marks(1, Deck::Upper, 0) && lesson.marks(1, Deck::Upper, 1));
     EXPECT_TRUE(lesson.marks(1, Deck::Lower, 1) && lesson.marks(1, Deck::Lower, 2));
     EXPECT_FALSE(lesson.marks(1, Deck::Lower, 3) || lesson.marks(0, Deck::Lower, 2) ||
                  lesson.marks(1, Deck::Upper, 2));
-    EXPECT_EQ(press(2, Deck::Lower, 0), (Progress{K::Missed, 1, 6, 8})); // tens still past
-    EXPECT_EQ(press(1, Deck::Lower, 2).kind, K::OnTheWay);               // back on the way: 57
-    EXPECT_EQ(press(1, Deck::Lower, 1).kind, K::NextStep);               // 67
+    EXPECT_EQ(press(2, Deck::Lower, 0), (Progress{K::Missed, {}, 1, 6, 8})); // tens still past
+    EXPECT_EQ(press(1, Deck::Lower, 2).kind, K::OnTheWay);                   // back on the way: 57
+    EXPECT_EQ(press(1, Deck::Lower, 1).kind, K::NextStep);                   // 67
     EXPECT_FALSE(lesson.hinted());
     // Units: add 5 with 10: the carry first, then take off the upper bead.
     EXPECT_EQ(press(1, Deck::Lower, 2).kind, K::OnTheWay);
