@@ -200,6 +200,226 @@
     </message>
 </context>
 <context>
+    <name>LessonStrip</name>
+    <message>
+        <source>Exercise</source>
+        <translation>练习题</translation>
+    </message>
+    <message>
+        <source>27+45, or Enter for the next exercise</source>
+        <translation>如 27+45，或直接按回车做下一题</translation>
+    </message>
+    <message>
+        <source>Lesson step</source>
+        <translation>课程步骤</translation>
+    </message>
+    <message>
+        <source>Lesson news</source>
+        <translation>课程提示</translation>
+    </message>
+</context>
+<context>
+    <name>LessonWords</name>
+    <message>
+        <source>units</source>
+        <translation>个位</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>十位</translation>
+    </message>
+    <message>
+        <source>hundreds</source>
+        <translation>百位</translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <translation>千位</translation>
+    </message>
+    <message>
+        <source>ten thousands</source>
+        <translation>万位</translation>
+    </message>
+    <message>
+        <source>hundred thousands</source>
+        <translation>十万位</translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation>百万位</translation>
+    </message>
+    <message>
+        <source>ten millions</source>
+        <translation>千万位</translation>
+    </message>
+    <message>
+        <source>hundred millions</source>
+        <translation>亿位</translation>
+    </message>
+    <message>
+        <source>billions</source>
+        <translation>十亿位</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A hexadecimal place: the 16s, the 256s.</extracomment>
+        <translation>%1 位</translation>
+    </message>
+    <message>
+        <source>put down the upper bead</source>
+        <translation>拨下一颗上珠</translation>
+    </message>
+    <message>
+        <source>put down both upper beads</source>
+        <translation>拨下两颗上珠</translation>
+    </message>
+    <message>
+        <source>take off the upper bead</source>
+        <translation>拨去一颗上珠</translation>
+    </message>
+    <message>
+        <source>take off both upper beads</source>
+        <translation>拨去两颗上珠</translation>
+    </message>
+    <message>
+        <source>put up one lower bead</source>
+        <translation>拨上一颗下珠</translation>
+    </message>
+    <message>
+        <source>put up %1 lower beads</source>
+        <translation>拨上 %1 颗下珠</translation>
+    </message>
+    <message>
+        <source>take off one lower bead</source>
+        <translation>拨去一颗下珠</translation>
+    </message>
+    <message>
+        <source>take off %1 lower beads</source>
+        <translation>拨去 %1 颗下珠</translation>
+    </message>
+    <message>
+        <source>take off %1</source>
+        <translation>去 %1</translation>
+    </message>
+    <message>
+        <source>give back %1</source>
+        <translation>还 %1</translation>
+    </message>
+    <message>
+        <source>carry 1 to the %1</source>
+        <translation>向%1进一</translation>
+    </message>
+    <message>
+        <source>borrow 1 from the %1</source>
+        <translation>从%1退一</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add directly: 四上四</comment>
+        <translation>{d}上{d}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add with 5: 四下五去一</comment>
+        <translation>{d}下五去{n}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add with 10: 七去三进一</comment>
+        <translation>{d}去{n}进一。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add with 10 and 5: 七上二去五进一</comment>
+        <translation>{d}上{n}去五进一。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract directly: 四下四</comment>
+        <translation>{d}下{d}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract with 5: 一上四去五</comment>
+        <translation>{d}上{n}去五。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract with 10: 一退一还九</comment>
+        <translation>{d}退一还{n}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract with 10 and 5: 六退一还五去一</comment>
+        <translation>{d}退一还五去{n}。</translation>
+    </message>
+    <message>
+        <source>1,2,3,4,5,6,7,8,9</source>
+        <extracomment>The digits 1 to 9 as the rhymes say them, comma-separated.</extracomment>
+        <translation>一,二,三,四,五,六,七,八,九</translation>
+    </message>
+    <message>
+        <source>%1: add %2.</source>
+        <translation>%1：加 %2。</translation>
+    </message>
+    <message>
+        <source>%1: subtract %2.</source>
+        <translation>%1：减 %2。</translation>
+    </message>
+    <message>
+        <source>Set %1 on the rods.</source>
+        <translation>在档上拨入 %1。</translation>
+    </message>
+    <message>
+        <source>Lesson: %1. %2</source>
+        <translation>练习：%1。%2</translation>
+    </message>
+    <message>
+        <source>Expected %1 on the %2 rod; it shows %3.</source>
+        <translation>%2档应为 %1，现为 %3。</translation>
+    </message>
+    <message>
+        <source>The beads to move are marked.</source>
+        <translation>要拨的珠已标出。</translation>
+    </message>
+    <message>
+        <source>%1 = %2. Steps: %3, hints: %4.</source>
+        <translation>%1 = %2。共 %3 步，提示 %4 次。</translation>
+    </message>
+    <message>
+        <source>Not an exercise: type two whole numbers with + or − between them, such as 27+45.</source>
+        <translation>不是练习题：请输入两个整数，中间用 + 或 −，如 27+45。</translation>
+    </message>
+    <message>
+        <source>The numbers and the answer must fit on the rods.</source>
+        <translation>数和得数都必须拨得进算盘的档。</translation>
+    </message>
+    <message>
+        <source>The answer would be below zero.</source>
+        <translation>得数会小于零。</translation>
+    </message>
+    <message>
+        <source>Lesson ended.</source>
+        <translation>练习结束。</translation>
+    </message>
+    <message>
+        <source>To move: set %1.</source>
+        <translation>要拨：拨成 %1。</translation>
+    </message>
+    <message>
+        <source>To move: %1</source>
+        <translation>要拨：%1</translation>
+    </message>
+</context>
+<context>
     <name>Narration</name>
     <message>
         <source>Pasted %1</source>

@@ -200,6 +200,226 @@
     </message>
 </context>
 <context>
+    <name>LessonStrip</name>
+    <message>
+        <source>Exercise</source>
+        <translation>練習題</translation>
+    </message>
+    <message>
+        <source>27+45, or Enter for the next exercise</source>
+        <translation>如 27+45，或直接按 Enter 做下一題</translation>
+    </message>
+    <message>
+        <source>Lesson step</source>
+        <translation>課程步驟</translation>
+    </message>
+    <message>
+        <source>Lesson news</source>
+        <translation>課程提示</translation>
+    </message>
+</context>
+<context>
+    <name>LessonWords</name>
+    <message>
+        <source>units</source>
+        <translation>個位</translation>
+    </message>
+    <message>
+        <source>tens</source>
+        <translation>十位</translation>
+    </message>
+    <message>
+        <source>hundreds</source>
+        <translation>百位</translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <translation>千位</translation>
+    </message>
+    <message>
+        <source>ten thousands</source>
+        <translation>萬位</translation>
+    </message>
+    <message>
+        <source>hundred thousands</source>
+        <translation>十萬位</translation>
+    </message>
+    <message>
+        <source>millions</source>
+        <translation>百萬位</translation>
+    </message>
+    <message>
+        <source>ten millions</source>
+        <translation>千萬位</translation>
+    </message>
+    <message>
+        <source>hundred millions</source>
+        <translation>億位</translation>
+    </message>
+    <message>
+        <source>billions</source>
+        <translation>十億位</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A hexadecimal place: the 16s, the 256s.</extracomment>
+        <translation>%1 位</translation>
+    </message>
+    <message>
+        <source>put down the upper bead</source>
+        <translation>撥下一顆上珠</translation>
+    </message>
+    <message>
+        <source>put down both upper beads</source>
+        <translation>撥下兩顆上珠</translation>
+    </message>
+    <message>
+        <source>take off the upper bead</source>
+        <translation>撥去一顆上珠</translation>
+    </message>
+    <message>
+        <source>take off both upper beads</source>
+        <translation>撥去兩顆上珠</translation>
+    </message>
+    <message>
+        <source>put up one lower bead</source>
+        <translation>撥上一顆下珠</translation>
+    </message>
+    <message>
+        <source>put up %1 lower beads</source>
+        <translation>撥上 %1 顆下珠</translation>
+    </message>
+    <message>
+        <source>take off one lower bead</source>
+        <translation>撥去一顆下珠</translation>
+    </message>
+    <message>
+        <source>take off %1 lower beads</source>
+        <translation>撥去 %1 顆下珠</translation>
+    </message>
+    <message>
+        <source>take off %1</source>
+        <translation>去 %1</translation>
+    </message>
+    <message>
+        <source>give back %1</source>
+        <translation>還 %1</translation>
+    </message>
+    <message>
+        <source>carry 1 to the %1</source>
+        <translation>向%1進一</translation>
+    </message>
+    <message>
+        <source>borrow 1 from the %1</source>
+        <translation>從%1退一</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add directly: 四上四</comment>
+        <translation>{d}上{d}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add with 5: 四下五去一</comment>
+        <translation>{d}下五去{n}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add with 10: 七去三进一</comment>
+        <translation>{d}去{n}進一。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>add with 10 and 5: 七上二去五进一</comment>
+        <translation>{d}上{n}去五進一。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract directly: 四下四</comment>
+        <translation>{d}下{d}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract with 5: 一上四去五</comment>
+        <translation>{d}上{n}去五。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract with 10: 一退一还九</comment>
+        <translation>{d}退一還{n}。</translation>
+    </message>
+    <message>
+        <source>{moves}</source>
+        <comment>subtract with 10 and 5: 六退一还五去一</comment>
+        <translation>{d}退一還五去{n}。</translation>
+    </message>
+    <message>
+        <source>1,2,3,4,5,6,7,8,9</source>
+        <extracomment>The digits 1 to 9 as the rhymes say them, comma-separated.</extracomment>
+        <translation>一,二,三,四,五,六,七,八,九</translation>
+    </message>
+    <message>
+        <source>%1: add %2.</source>
+        <translation>%1：加 %2。</translation>
+    </message>
+    <message>
+        <source>%1: subtract %2.</source>
+        <translation>%1：減 %2。</translation>
+    </message>
+    <message>
+        <source>Set %1 on the rods.</source>
+        <translation>在檔上撥入 %1。</translation>
+    </message>
+    <message>
+        <source>Lesson: %1. %2</source>
+        <translation>練習：%1。%2</translation>
+    </message>
+    <message>
+        <source>Expected %1 on the %2 rod; it shows %3.</source>
+        <translation>%2檔應為 %1，現為 %3。</translation>
+    </message>
+    <message>
+        <source>The beads to move are marked.</source>
+        <translation>要撥的珠已標出。</translation>
+    </message>
+    <message>
+        <source>%1 = %2. Steps: %3, hints: %4.</source>
+        <translation>%1 = %2。共 %3 步，提示 %4 次。</translation>
+    </message>
+    <message>
+        <source>Not an exercise: type two whole numbers with + or − between them, such as 27+45.</source>
+        <translation>不是練習題：請輸入兩個整數，中間用 + 或 −，如 27+45。</translation>
+    </message>
+    <message>
+        <source>The numbers and the answer must fit on the rods.</source>
+        <translation>數和得數都必須撥得進算盤的檔。</translation>
+    </message>
+    <message>
+        <source>The answer would be below zero.</source>
+        <translation>得數會小於零。</translation>
+    </message>
+    <message>
+        <source>Lesson ended.</source>
+        <translation>練習結束。</translation>
+    </message>
+    <message>
+        <source>To move: set %1.</source>
+        <translation>要撥：撥成 %1。</translation>
+    </message>
+    <message>
+        <source>To move: %1</source>
+        <translation>要撥：%1</translation>
+    </message>
+</context>
+<context>
     <name>Narration</name>
     <message>
         <source>Pasted %1</source>

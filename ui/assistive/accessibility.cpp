@@ -1,5 +1,6 @@
 #include "ui/assistive/accessibility.h"
 
+#include "ui/assistive/lesson_words.h"
 #include "ui/assistive/speech.h"
 #include "ui/widgets/board_keys.h"
 #include "ui/widgets/images.h"
@@ -88,8 +89,13 @@ public:
         switch (t) {
         case QAccessible::Name:
             return Accessibility::tr("Rod %1, %2").arg(rod_).arg(shownDigit(board_, rod_));
-        case QAccessible::Description:
-            return boardReads(board_);
+        case QAccessible::Description: {
+            // A lesson's hint says which beads to move on the rods it marks.
+            const lesson::Lesson* lesson = board_->calculator().lesson();
+            const QString hint = lesson ? lesson_words::hint(*lesson, rod_) : QString();
+            return hint.isEmpty() ? boardReads(board_)
+                                  : boardReads(board_) + QStringLiteral(". ") + hint;
+        }
         default:
             return {};
         }
@@ -234,6 +240,14 @@ void itemFocused(QWidget* list, int row) {
     QAccessibleEvent event(list, QAccessible::Focus);
     event.setChild(row);
     QAccessible::updateAccessibility(&event);
+}
+
+void rodDescriptionsChanged(BoardKeys* board) {
+    for (int r = 0; r < rodCount; ++r) {
+        QAccessibleEvent event(board, QAccessible::DescriptionChanged);
+        event.setChild(r);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void rodFocused(BoardKeys* board, int rod) {

@@ -36,6 +36,10 @@ void itemFocused(QWidget* list, int row);
 // keyboard focus.
 void rodFocused(BoardKeys* board, int rod);
 
+// Tells assistive technology that the rods' descriptions changed: a lesson's
+// hint came or went.
+void rodDescriptionsChanged(BoardKeys* board);
+
 // Tells assistive technology of the rods whose digit changed since it was
 // last told.
 class RodNews {

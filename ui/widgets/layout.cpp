@@ -119,15 +119,18 @@ QRect pixelRect(const Control& c, int zoomPercent) {
             twipsToPixels(c.top + c.height, zoomPercent) - top};
 }
 
-QSize windowSize(int zoomPercent) {
-    return {twipsToPixels(windowWidth, zoomPercent), twipsToPixels(windowHeight, zoomPercent)};
+QSize windowSize(int zoomPercent, int below) {
+    return {twipsToPixels(windowWidth, zoomPercent),
+            twipsToPixels(windowHeight + below, zoomPercent)};
 }
 
-int largestZoomWithin(QSize room) {
+int largestZoomWithin(QSize room, int below) {
     int largest = zoomSteps.front();
-    for (const int step : zoomSteps)
-        if (windowSize(step).width() <= room.width() && windowSize(step).height() <= room.height())
+    for (const int step : zoomSteps) {
+        const QSize size = windowSize(step, below);
+        if (size.width() <= room.width() && size.height() <= room.height())
             largest = step;
+    }
     return largest;
 }
 

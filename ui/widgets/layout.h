@@ -67,11 +67,12 @@ QRect pixelRect(const Control& control, int zoomPercent = 100);
 // The zooms a user steps through, in percent, smallest first.
 inline constexpr std::array<int, 8> zoomSteps{100, 125, 150, 175, 200, 250, 300, 400};
 
-// The window's size at a zoom.
-QSize windowSize(int zoomPercent);
+// The window's size at a zoom, with `below` twips of room under the
+// abacus (the lesson strip, while it is open).
+QSize windowSize(int zoomPercent, int below = 0);
 
 // The largest zoom step whose window fits in room (100 % when none does).
-int largestZoomWithin(QSize room);
+int largestZoomWithin(QSize room, int below = 0);
 
 // The step after (direction 1) or before (-1) zoomPercent, no larger than
 // largest; zoomPercent itself when there is none. A zoom between two steps

@@ -30,6 +30,9 @@ const Colours& everyday() {
         .resultLine = QColor(0xC0, 0x00, 0xC0),
         .disabledCaption = QColor(),
         .disabledOpacity = 0.45,
+        // Navy: 7 : 1 on the field, 5 : 1 on the beads, 3.5 : 1 on the rod.
+        .hintRing = QColor(0x00, 0x00, 0x80),
+        .hintInnerRing = QColor(),
     };
     return colours;
 }
@@ -65,6 +68,8 @@ const Colours& highContrast() {
         .disabledCaption = QColor(0x50, 0x50, 0x50),
         // Black at 0.7 over white: about 0x4D grey, still 8 : 1.
         .disabledOpacity = 0.7,
+        .hintRing = white,
+        .hintInnerRing = black,
     };
     return colours;
 }

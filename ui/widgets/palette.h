@@ -32,6 +32,10 @@ struct Colours {
     QColor disabledCaption;
     // How strongly a disabled picture key shows its symbol.
     double disabledOpacity;
+    // A lesson's hint rings the cells of the beads to move: an outer ring
+    // at least 3 : 1 against the fields, and, where the beads are as light as
+    // the ring, an inner one at least 3 : 1 against them (invalid: none).
+    QColor hintRing, hintInnerRing;
 };
 
 const Colours& everyday();

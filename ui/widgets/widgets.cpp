@@ -103,6 +103,30 @@ void Picture::paintEvent(QPaintEvent*) {
         painter.drawImage(devicePixelCover(painter, QRectF(QPointF(0, 0), QSizeF(image_->size()) /
                                                                               devicePixelRatioF())),
                           *image_);
+    if (marked_)
+        drawMark(painter);
+}
+
+void Picture::setMarked(bool marked, int zoomPercent) {
+    if (marked == marked_ && (!marked || zoomPercent == zoom_))
+        return;
+    marked_ = marked;
+    zoom_ = zoomPercent;
+    update();
+}
+
+void Picture::drawMark(QPainter& painter) const {
+    // Two pixels at 100 %, a whole number of device pixels at any zoom.
+    const qreal ratio = devicePixelRatioF();
+    const qreal width = std::max(1.0, std::round(2.0 * zoom_ / 100 * ratio)) / ratio;
+    QRectF ring = QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+    for (const QColor& colour : {palette::current().hintRing, palette::current().hintInnerRing}) {
+        if (!colour.isValid())
+            break;
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(ring);
+        ring.adjust(width, width, -width, -width);
+    }
 }
 
 void Picture::click() {

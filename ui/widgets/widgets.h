@@ -36,6 +36,10 @@ public:
     void setImage(const QImage* image);
     const QImage* image() const { return image_; }
     void setFill(QColor fill) { fill_ = fill; }
+    // A lesson's hint: a ring around the picture, `width` pixels at 100 %
+    // times the zoom, in the palette's hint colours.
+    void setMarked(bool marked, int zoomPercent);
+    bool marked() const { return marked_; }
     // A left press and release at the centre, delivered as the mouse's are:
     // onPress and onClick run unless the picture is disabled.
     void click();
@@ -51,9 +55,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void drawMark(QPainter& painter) const;
+
     const QImage* image_ = nullptr;
     QColor fill_;
     bool leftDown_ = false;
+    bool marked_ = false;
+    int zoom_ = 100;
 };
 
 // A radio button of the beam: only its round mark, 12 x 12 on the beam's grey,

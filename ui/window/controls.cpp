@@ -192,7 +192,7 @@ QWidget* Controls::addCell(const layout::Control& c, QWidget* parent) {
         respond_(calculator_.pressBead(rod, place, button));
     };
     const Board& board = calculator_.board;
-    syncs_.push_back([cell, &board, place, rod = c.rod]() {
+    syncs_.push_back([this, cell, &board, place, rod = c.rod]() {
         // The cell's picture at its device pixels: at a zoom between whole
         // pixels neighbouring cells may differ by one.
         const QSize size = (QSizeF(cell->size()) * cell->devicePixelRatioF()).toSize();
@@ -200,6 +200,8 @@ QWidget* Controls::addCell(const layout::Control& c, QWidget* parent) {
         const bool enabled = board.takesPress(place.deck, rod, place.cell);
         if (cell->isEnabled() != enabled)
             cell->setEnabled(enabled);
+        const lesson::Lesson* lesson = calculator_.lesson();
+        cell->setMarked(lesson && lesson->marks(rod, place.deck, place.cell), zoom_);
     });
     return cell;
 }

@@ -40,7 +40,7 @@ std::optional<Command::Kind> historyStep(const QKeyEvent& event) {
 
 } // namespace
 
-std::optional<Command> commandFor(const QKeyEvent& event) {
+std::optional<Command> commandFor(const QKeyEvent& event, bool lessonOpen) {
     using Kind = Command::Kind;
     if (const std::optional<int> direction = zoomDirection(event))
         return Command{Kind::Zoom, *direction};
@@ -55,6 +55,10 @@ std::optional<Command> commandFor(const QKeyEvent& event) {
         return Command{Kind::Tape};
     if (event.key() == Qt::Key_F1 && held == Qt::NoModifier)
         return Command{Kind::Help};
+    if (event.key() == Qt::Key_L && held == Qt::ControlModifier)
+        return Command{Kind::Lesson};
+    if (lessonOpen && event.key() == Qt::Key_Escape && held == Qt::NoModifier)
+        return Command{Kind::EndLesson};
     if (const std::optional<Key> key = key_row::keyFor(event))
         return Command{Kind::PressKey, 0, *key};
     return std::nullopt;

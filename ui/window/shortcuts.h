@@ -11,7 +11,7 @@ class QKeyEvent;
 namespace shortcuts {
 
 struct Command {
-    enum class Kind { Zoom, Copy, Paste, Undo, Redo, Tape, Help, PressKey };
+    enum class Kind { Zoom, Copy, Paste, Undo, Redo, Tape, Help, Lesson, EndLesson, PressKey };
     Kind kind;
     // Zoom: 1 larger, -1 smaller, 0 back to 100 %.
     int zoomDirection = 0;
@@ -22,9 +22,10 @@ struct Command {
 // The zoom keys: Ctrl+Plus (also Ctrl+= and the keypad's Ctrl++), Ctrl+Minus
 // and Ctrl+0, Shift allowed, as "+" is a shifted key on most layouts; Ctrl+C;
 // Ctrl+V and Shift+Insert; Ctrl+Z (undo), Ctrl+Shift+Z and Ctrl+Y (redo);
-// Ctrl+H (the tape); F1 (the keys' help); and the keys of the key row
+// Ctrl+H (the tape); F1 (the keys' help); Ctrl+L (a lesson) and, while its
+// strip is open, Escape (its end); and the keys of the key row
 // (ui/widgets/key_row.h).
 // Nothing for any other key.
-std::optional<Command> commandFor(const QKeyEvent& event);
+std::optional<Command> commandFor(const QKeyEvent& event, bool lessonOpen = false);
 
 } // namespace shortcuts

@@ -29,6 +29,19 @@ QString hexadecimal(const QString& number) {
     return Tape::tr("%1 (hex)").arg(number);
 }
 
+QChar operatorSign(TapeEntry::Operation operation) {
+    switch (operation) {
+    case TapeEntry::Operation::Multiply:
+        return u'×';
+    case TapeEntry::Operation::Divide:
+        return u'÷';
+    case TapeEntry::Operation::Add:
+        return u'+';
+    default:
+        return u'−';
+    }
+}
+
 bool ctrlWith(const QKeyEvent& event, Qt::Key key) {
     return event.key() == key && (event.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
@@ -43,7 +56,7 @@ QString tapeLine(const TapeEntry& entry) {
     } else if (entry.operation != Operation::ToHexadecimal) {
         const QString second = text(entry.second);
         left = QStringLiteral("%1 %2 %3")
-                   .arg(left, QString(entry.operation == Operation::Multiply ? u'×' : u'÷'),
+                   .arg(left, QString(operatorSign(entry.operation)),
                         entry.hexadecimal ? hexadecimal(second) : second);
     }
     const QString result = !entry.result               ? Tape::tr("refused")

@@ -1,5 +1,6 @@
 #include "ui/window/window.h"
 
+#include "ui/assistive/lesson_words.h"
 #include "ui/assistive/narration.h"
 #include "ui/assistive/speech.h"
 #include "ui/platform/bell.h"
@@ -9,6 +10,7 @@
 #include "ui/widgets/palette.h"
 #include "ui/window/clipboard.h"
 #include "ui/window/help_window.h"
+#include "ui/window/lesson_strip.h"
 #include "ui/window/shortcuts.h"
 #include "ui/window/tape_window.h"
 
@@ -26,6 +28,9 @@ Window::Window(QWidget* parent)
     controls_ = std::make_unique<Controls>(*this, calculator_,
                                            [this](const Answer& answer) { respond(answer); });
     addBoard();
+    lessonStrip_ = new LessonStrip(this, [this](const QString& typed) {
+        respond(calculator_.beginLesson(typed.toStdString()));
+    });
     for (int i = 0; i < keyCount; ++i) {
         QAbstractButton* button = key(static_cast<Key>(i));
         button->setToolTip(key_row::tooltip(static_cast<Key>(i), button->accessibleName()));
@@ -62,11 +67,31 @@ void Window::respond(const Answer& answer) {
         board_->markRodZero();
     if (const QString message = narration::message(answer); !message.isEmpty())
         speech::say(this, message, narration::politeness(answer));
+    if (answer.lesson)
+        followLesson(*answer.lesson);
     if (answer.tape) {
         tape_.push_back(*answer.tape);
         if (tapeWindow_)
             tapeWindow_->catchUp();
     }
+}
+
+void Window::openLesson() {
+    zoom_.makeRoomBelow(LessonStrip::heightTwips);
+    lessonStrip_->open();
+}
+
+void Window::followLesson(const lesson::Progress& progress) {
+    using Kind = lesson::Progress::Kind;
+    lessonStrip_->show(progress, calculator_.lesson());
+    // The steps are done on the rods, by the keyboard as well as the mouse.
+    if (progress.kind == Kind::Begun || progress.kind == Kind::Ended)
+        board_->setFocus();
+    if (progress.kind == Kind::Ended)
+        zoom_.makeRoomBelow(0);
+    accessibility::rodDescriptionsChanged(board_);
+    if (const QString said = lesson_words::news(progress, calculator_.lesson()); !said.isEmpty())
+        speech::say(this, said);
 }
 
 void Window::toggleTape() {
@@ -112,6 +137,8 @@ void Window::layOut(int zoomPercent, QPoint origin) {
     setUpdatesEnabled(false);
     controls_->layOut(zoomPercent, origin);
     board_->relayout(zoomPercent);
+    lessonStrip_->setGeometry(zoom_.roomBelow());
+    lessonStrip_->setZoom(zoomPercent);
     setUpdatesEnabled(true);
     for (QWidget* own : ownWindows())
         zoomText(*own, zoomPercent);
@@ -145,7 +172,8 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {
-    const std::optional<shortcuts::Command> command = shortcuts::commandFor(*event);
+    const std::optional<shortcuts::Command> command =
+        shortcuts::commandFor(*event, lessonStrip_->isVisible());
     if (!command)
         return QWidget::keyPressEvent(event);
     using Kind = shortcuts::Command::Kind;
@@ -164,6 +192,10 @@ void Window::keyPressEvent(QKeyEvent* event) {
         return toggleTape();
     case Kind::Help:
         return showHelp();
+    case Kind::Lesson:
+        return openLesson();
+    case Kind::EndLesson:
+        return respond(calculator_.endLesson());
     case Kind::PressKey:
         // A click, so a disabled key does nothing; click(), not
         // animateClick(): the answer comes before the next key is read, so

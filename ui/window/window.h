@@ -16,6 +16,7 @@
 
 class BoardKeys;
 class HelpWindow;
+class LessonStrip;
 class TapeWindow;
 class QAbstractButton;
 
@@ -65,6 +66,11 @@ public:
     void toggleTape();
     // F1: shows the keys' help, made the first time.
     void showHelp();
+    // Ctrl+L: opens the lesson strip under the board, the exercise line
+    // focused; the window grows by it until the lesson ends.
+    void openLesson();
+    LessonStrip* lessonStrip() const { return lessonStrip_; }
+
     // Null until first shown.
     TapeWindow* tapeWindow() const { return tapeWindow_; }
     HelpWindow* helpWindow() const { return helpWindow_; }
@@ -84,6 +90,8 @@ protected:
 private:
     // What follows every user event, from the calculator's answer.
     void respond(const Answer& answer);
+    // Shows and tells a lesson's news.
+    void followLesson(const lesson::Progress& progress);
     void layOut(int zoomPercent, QPoint origin);
     void addBoard();
     // Draws every control in the everyday or the high-contrast colours.
@@ -101,4 +109,5 @@ private:
     std::vector<TapeEntry> tape_;
     TapeWindow* tapeWindow_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
+    LessonStrip* lessonStrip_ = nullptr;
 };

@@ -31,7 +31,7 @@ int Zoom::largest() const {
     // The window's frame (title bar and borders) takes room as well.
     const QSize frame =
         window_.isVisible() ? window_.frameGeometry().size() - window_.size() : QSize(0, 0);
-    return layout::largestZoomWithin(shown->availableGeometry().size() - frame);
+    return layout::largestZoomWithin(shown->availableGeometry().size() - frame, below_);
 }
 
 void Zoom::choose(int zoomPercent) {
@@ -40,7 +40,7 @@ void Zoom::choose(int zoomPercent) {
     zoom_ = zoomPercent;
     // Maximized, the window keeps the size it was given and shows the largest
     // zoom that fits; the new one is shown on the restore.
-    fixed_size::setSize(window_, layout::windowSize(zoom_));
+    fixed_size::setSize(window_, layout::windowSize(zoom_, below_));
     if (!givenItsSize(window_)) {
         shownZoom_ = zoom_;
         origin_ = QPoint(0, 0);
@@ -54,8 +54,8 @@ void Zoom::resized() {
     // restore) at the zoom, filling the window.
     const bool given = givenItsSize(window_);
     const QSize size = window_.size();
-    const int zoom = given ? layout::largestZoomWithin(size) : zoom_;
-    const QSize used = layout::windowSize(zoom);
+    const int zoom = given ? layout::largestZoomWithin(size, below_) : zoom_;
+    const QSize used = layout::windowSize(zoom, below_);
     const QPoint origin = given ? QPoint(std::max(0, (size.width() - used.width()) / 2),
                                          std::max(0, (size.height() - used.height()) / 2))
                                 : QPoint(0, 0);
@@ -64,6 +64,28 @@ void Zoom::resized() {
     shownZoom_ = zoom;
     origin_ = origin;
     layOut_(zoom, origin);
+}
+
+void Zoom::makeRoomBelow(int twips) {
+    if (twips == below_)
+        return;
+    below_ = twips;
+    // A zoom the screen no longer holds with the room steps down to one it
+    // does, as a kept zoom too large for the screen does at start.
+    const int fitting = std::min(zoom_, largest());
+    if (fitting != zoom_)
+        zoom_ = fitting;
+    fixed_size::setSize(window_, layout::windowSize(zoom_, below_));
+    if (!givenItsSize(window_))
+        shownZoom_ = zoom_;
+    layOut_(shownZoom_, origin_);
+}
+
+QRect Zoom::roomBelow() const {
+    const QSize abacus = layout::windowSize(shownZoom_);
+    return {
+        origin_ + QPoint(0, abacus.height()),
+        QSize(abacus.width(), layout::windowSize(shownZoom_, below_).height() - abacus.height())};
 }
 
 void Zoom::step(int direction) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPoint>
+#include <QRect>
 
 #include <functional>
 
@@ -37,6 +38,11 @@ public:
     bool takeWheel(QWheelEvent& wheel);
     // The window's size changed: maximized, full screen or restored.
     void resized();
+    // Room under the abacus, in twips: the window grows by it at every zoom,
+    // and the largest zoom is the largest that holds it too.
+    void makeRoomBelow(int twips);
+    // Where the room below begins and how large it is, at the zoom shown.
+    QRect roomBelow() const;
 
     // Called after a zoom key or Ctrl with the wheel changed the zoom, with
     // the new one: what a user chose, to be kept.
@@ -49,6 +55,7 @@ private:
     // What is shown: the zoom, or maximized the largest that fits, centred.
     int shownZoom_ = 100;
     QPoint origin_;
+    int below_ = 0;
     int wheelTurn_ = 0; // the wheel's turn not yet a whole step, in eighths of a degree
 };
 
