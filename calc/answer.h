@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calc/lesson/lesson.h"
 #include "calc/tape.h"
-#include "lesson/lesson.h"
 
 #include <cstdint>
 #include <optional>

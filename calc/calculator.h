@@ -4,8 +4,8 @@
 #include "calc/answer.h"
 #include "calc/calculation.h"
 #include "calc/history.h"
+#include "calc/lesson/course.h"
 #include "calc/panel.h"
-#include "lesson/course.h"
 
 #include <string_view>
 

@@ -91,6 +91,10 @@
         <source>Rod %1, %2</source>
         <translation>第 %1 档，%2</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>Bell</name>
@@ -182,6 +186,18 @@
     <message>
         <source>Keys — Rodwise H-D</source>
         <translation>按键 — Rodwise H-D</translation>
+    </message>
+    <message>
+        <source>a lesson in adding or subtracting</source>
+        <translation>加减法练习</translation>
+    </message>
+    <message>
+        <source>in the lesson strip: begin the exercise typed, or the next one</source>
+        <translation>在练习栏中：开始所输入的练习题，或下一题</translation>
+    </message>
+    <message>
+        <source>in a lesson: end it, the board left as it is</source>
+        <translation>练习中：结束练习，算盘保持原样</translation>
     </message>
 </context>
 <context>
@@ -379,10 +395,6 @@
         <translation>在档上拨入 %1。</translation>
     </message>
     <message>
-        <source>Lesson: %1. %2</source>
-        <translation>练习：%1。%2</translation>
-    </message>
-    <message>
         <source>Expected %1 on the %2 rod; it shows %3.</source>
         <translation>%2档应为 %1，现为 %3。</translation>
     </message>
@@ -417,6 +429,15 @@
     <message>
         <source>To move: %1</source>
         <translation>要拨：%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences, one after the other.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Lesson: %1.</source>
+        <translation>练习：%1。</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,10 @@
         <source>Rod %1, %2</source>
         <translation>第 %1 檔，%2</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>Bell</name>
@@ -182,6 +186,18 @@
     <message>
         <source>Keys — Rodwise H-D</source>
         <translation>按鍵 — Rodwise H-D</translation>
+    </message>
+    <message>
+        <source>a lesson in adding or subtracting</source>
+        <translation>加減法練習</translation>
+    </message>
+    <message>
+        <source>in the lesson strip: begin the exercise typed, or the next one</source>
+        <translation>在練習欄中：開始所輸入的練習題，或下一題</translation>
+    </message>
+    <message>
+        <source>in a lesson: end it, the board left as it is</source>
+        <translation>練習中：結束練習，算盤保持原樣</translation>
     </message>
 </context>
 <context>
@@ -379,10 +395,6 @@
         <translation>在檔上撥入 %1。</translation>
     </message>
     <message>
-        <source>Lesson: %1. %2</source>
-        <translation>練習：%1。%2</translation>
-    </message>
-    <message>
         <source>Expected %1 on the %2 rod; it shows %3.</source>
         <translation>%2檔應為 %1，現為 %3。</translation>
     </message>
@@ -417,6 +429,15 @@
     <message>
         <source>To move: %1</source>
         <translation>要撥：%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences, one after the other.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Lesson: %1.</source>
+        <translation>練習：%1。</translation>
     </message>
 </context>
 <context>

@@ -22,15 +22,6 @@ namespace {
 constexpr QRgb black = 0x000000, white = 0xFFFFFF, yellow = 0xFFFF00, rod = 0xC0C0C0;
 constexpr QRgb dimCaption = 0x505050, dimSymbol = 0x4D4D4D;
 
-// WCAG 2.1's relative luminance and contrast ratio.
-double luminance(QRgb c) {
-    auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
 QRgb rgb(const QImage& image, QPoint at) {
     return image.pixel(at) & 0xFFFFFF;
 }

@@ -113,4 +113,25 @@ TEST_F(Translated, WhatIsHeardIsInTheUsersLanguage) {
     EXPECT_EQ(QString::fromStdString(bell.eventDescription), text(4));
 }
 
+// A lesson's steps, a miss and its end, heard in the user's language: in
+// Chinese each rule as its rhyme.
+TEST_F(Translated, LessonsAreHeardInTheUsersLanguage) {
+    // clang-format off
+    const std::array<std::array<const char16_t*, 3>, 5> texts{{
+        {u"Lesson: 27 + 45. Set 27 on the rods.", u"练习：27 + 45。在档上拨入 27。", u"練習：27 + 45。在檔上撥入 27。"},
+        {u"Tens: add 4. Put down the upper bead, take off one lower bead.", u"十位：加 4。四下五去一。", u"十位：加 4。四下五去一。"},
+        {u"Units: add 5. Take off 5, carry 1 to the tens.", u"个位：加 5。五去五进一。", u"個位：加 5。五去五進一。"},
+        {u"Expected 2 on the units rod; it shows 3.", u"个位档应为 2，现为 3。", u"個位檔應為 2，現為 3。"},
+        {u"27 + 45 = 72. Steps: 3, hints: 0.", u"27 + 45 = 72。共 3 步，提示 0 次。", u"27 + 45 = 72。共 3 步，提示 0 次。"},
+    }};
+    // clang-format on
+    Heard heard;
+    QTest::keyClick(window.windowHandle(), Qt::Key_L, Qt::ControlModifier);
+    for (const auto& [keys, row] :
+         {std::pair{"27+45\r", 0}, {"<2>7", 1}, {"<6", 2}, {">3", 3}, {"2<7", 4}}) {
+        type(keys);
+        EXPECT_EQ(heard.said.last(), QString::fromUtf16(texts[std::size_t(row)][column() / 2]));
+    }
+}
+
 } // namespace

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <set>
 #include <stdexcept>
@@ -24,6 +26,19 @@
 // Lets a failing test show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+// WCAG 2.1's relative luminance and contrast ratio.
+inline double luminance(QRgb c) {
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+inline double contrast(QRgb a, QRgb b) {
+    return (std::max(luminance(a), luminance(b)) + 0.05) /
+           (std::min(luminance(a), luminance(b)) + 0.05);
 }
 
 // Records which objects receive events of the given types.

@@ -94,7 +94,7 @@ public:
             const lesson::Lesson* lesson = board_->calculator().lesson();
             const QString hint = lesson ? lesson_words::hint(*lesson, rod_) : QString();
             return hint.isEmpty() ? boardReads(board_)
-                                  : boardReads(board_) + QStringLiteral(". ") + hint;
+                                  : Accessibility::tr("%1. %2").arg(boardReads(board_), hint);
         }
         default:
             return {};

@@ -39,6 +39,16 @@ QString placeName(int rod, int base) {
     return LessonWords::tr("%1s").arg(std::uint64_t(1) << (4 * rod));
 }
 
+// Sentences one after the other: a space between them in English, none in
+// Chinese.
+QString joined(const QStringList& sentences) {
+    QString text = sentences.value(0);
+    for (qsizetype i = 1; i < sentences.size(); ++i)
+        //: Two sentences, one after the other.
+        text = LessonWords::tr("%1 %2").arg(text, sentences.at(i));
+    return text;
+}
+
 QString capitalized(QString text) {
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
@@ -131,19 +141,7 @@ QString rodSentence(const lesson::RodMove& move, Sign sign, int base) {
     const QString digit = written(std::uint64_t(move.digit), base);
     const QString head = sign == Sign::Plus ? LessonWords::tr("%1: add %2.").arg(place, digit)
                                             : LessonWords::tr("%1: subtract %2.").arg(place, digit);
-    return head + u' ' + rule(move, sign, base);
-}
-
-QString stepWords(const lesson::Step& step, const lesson::Exercise& exercise) {
-    if (step.rod < 0)
-        return LessonWords::tr("Set %1 on the rods.").arg(written(exercise.first, exercise.base));
-    // A carry or a borrow put straight on or off the next rod is said by the
-    // rule before it; any other takes a sentence of its own.
-    QStringList sentences;
-    for (const lesson::RodMove& move : step.moves)
-        if (sentences.isEmpty() || move.rule != Rule::Direct)
-            sentences << rodSentence(move, exercise.sign, exercise.base);
-    return sentences.join(u' ');
+    return joined({head, rule(move, sign, base)});
 }
 
 } // namespace
@@ -155,8 +153,16 @@ QString exercise(const lesson::Exercise& exercise) {
              written(exercise.second, exercise.base));
 }
 
-QString step(const lesson::Lesson& lesson) {
-    return stepWords(lesson.step(), lesson.exercise());
+QString step(const lesson::Step& step, const lesson::Exercise& exercise) {
+    if (step.rod < 0)
+        return LessonWords::tr("Set %1 on the rods.").arg(written(exercise.first, exercise.base));
+    // A carry or a borrow put straight on or off the next rod is said by the
+    // rule before it; any other takes a sentence of its own.
+    QStringList sentences;
+    for (const lesson::RodMove& move : step.moves)
+        if (sentences.isEmpty() || move.rule != Rule::Direct)
+            sentences << rodSentence(move, exercise.sign, exercise.base);
+    return joined(sentences);
 }
 
 QString news(const lesson::Progress& progress, const lesson::Lesson* lesson) {
@@ -165,16 +171,17 @@ QString news(const lesson::Progress& progress, const lesson::Lesson* lesson) {
     case Kind::OnTheWay:
         return {};
     case Kind::Begun:
-        return LessonWords::tr("Lesson: %1. %2").arg(exercise(lesson->exercise()), step(*lesson));
+        return joined({LessonWords::tr("Lesson: %1.").arg(exercise(lesson->exercise())),
+                       step(lesson->step(), lesson->exercise())});
     case Kind::NextStep:
-        return step(*lesson);
+        return step(lesson->step(), lesson->exercise());
     case Kind::Missed: {
         const int base = lesson->exercise().base;
         const QString missed =
             LessonWords::tr("Expected %1 on the %2 rod; it shows %3.")
                 .arg(written(std::uint64_t(progress.expected), base), placeName(progress.rod, base),
                      written(std::uint64_t(progress.shows), base));
-        return lesson->hinted() ? missed + u' ' + LessonWords::tr("The beads to move are marked.")
+        return lesson->hinted() ? joined({missed, LessonWords::tr("The beads to move are marked.")})
                                 : missed;
     }
     case Kind::Finished:

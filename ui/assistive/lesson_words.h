@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/lesson.h"
+#include "calc/lesson/lesson.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -13,9 +13,9 @@ namespace lesson_words {
 // The exercise as written: "27 + 45", "100 − 58".
 QString exercise(const lesson::Exercise& exercise);
 
-// The step under way: "Tens: add 4. Put down the upper bead, take off one
-// lower bead."
-QString step(const lesson::Lesson& lesson);
+// A step's words: "Tens: add 4. Put down the upper bead, take off one lower
+// bead."
+QString step(const lesson::Step& step, const lesson::Exercise& exercise);
 
 // What the strip shows and a screen reader hears after the lesson's news:
 // the step begun, a miss, the end, a refusal; empty when there is nothing to

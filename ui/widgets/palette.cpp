@@ -30,9 +30,10 @@ const Colours& everyday() {
         .resultLine = QColor(0xC0, 0x00, 0xC0),
         .disabledCaption = QColor(),
         .disabledOpacity = 0.45,
-        // Navy: 7 : 1 on the field, 5 : 1 on the beads, 3.5 : 1 on the rod.
+        // Navy, 7 : 1 on the field and 5 : 1 on the beads' light wood, inside
+        // it white, 7 : 1 on their shaded edges.
         .hintRing = QColor(0x00, 0x00, 0x80),
-        .hintInnerRing = QColor(),
+        .hintInnerRing = QColor(0xFF, 0xFF, 0xFF),
     };
     return colours;
 }

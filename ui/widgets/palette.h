@@ -32,9 +32,9 @@ struct Colours {
     QColor disabledCaption;
     // How strongly a disabled picture key shows its symbol.
     double disabledOpacity;
-    // A lesson's hint rings the cells of the beads to move: an outer ring
-    // at least 3 : 1 against the fields, and, where the beads are as light as
-    // the ring, an inner one at least 3 : 1 against them (invalid: none).
+    // A lesson's hint rings the cells of the beads to move with two lines,
+    // a dark and a light one: every colour of a cell meets one of them at
+    // least 3 : 1.
     QColor hintRing, hintInnerRing;
 };
 

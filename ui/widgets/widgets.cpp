@@ -121,8 +121,6 @@ void Picture::drawMark(QPainter& painter) const {
     const qreal width = std::max(1.0, std::round(2.0 * zoom_ / 100 * ratio)) / ratio;
     QRectF ring = QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
     for (const QColor& colour : {palette::current().hintRing, palette::current().hintInnerRing}) {
-        if (!colour.isValid())
-            break;
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(ring);
         ring.adjust(width, width, -width, -width);

@@ -62,6 +62,10 @@ QStringList allLines() {
                   Help::tr("in the tape: lay the line's result onto the rods"))
           << line(named({QKeySequence::Copy}), Help::tr("in the tape: copy the line's result"))
           << line(named({ctrl | Qt::Key_S}), Help::tr("in the tape: save it as a text file"))
+          << line(named({ctrl | Qt::Key_L}), Help::tr("a lesson in adding or subtracting"))
+          << line(named({Qt::Key_Return}),
+                  Help::tr("in the lesson strip: begin the exercise typed, or the next one"))
+          << line(named({Qt::Key_Escape}), Help::tr("in a lesson: end it, the board left as it is"))
           << line(named({Qt::Key_F1}), Help::tr("this list of keys"))
           << line(named({Qt::Key_Escape}), Help::tr("close this list"));
     return lines;

@@ -3,6 +3,7 @@
 #include "ui/assistive/lesson_words.h"
 #include "ui/window/zoom.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -47,7 +48,7 @@ void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* l
         return;
     case Kind::Begun:
     case Kind::NextStep:
-        step_->setText(lesson_words::step(*lesson));
+        step_->setText(lesson_words::step(lesson->step(), lesson->exercise()));
         news_->clear();
         return;
     case Kind::Finished:
@@ -64,6 +65,12 @@ void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* l
         hide();
         return;
     }
+}
+
+void LessonStrip::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return event->accept();
+    QWidget::keyPressEvent(event);
 }
 
 void LessonStrip::setZoom(int zoomPercent) {

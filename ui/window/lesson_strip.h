@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/lesson.h"
+#include "calc/lesson/lesson.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -32,6 +32,11 @@ public:
     QLineEdit* exerciseLine() const { return exercise_; }
     QLabel* stepLabel() const { return step_; }
     QLabel* newsLabel() const { return news_; }
+
+protected:
+    // Enter in the exercise line, which QLineEdit passes on after its
+    // returnPressed, goes no further: the window would take it for "=".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLineEdit* exercise_;

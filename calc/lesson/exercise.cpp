@@ -1,4 +1,4 @@
-#include "lesson/exercise.h"
+#include "calc/lesson/exercise.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "lesson/lesson.h"
+#include "calc/lesson/lesson.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/lesson.h"
+#include "calc/lesson/lesson.h"
 
 #include <optional>
 #include <string_view>

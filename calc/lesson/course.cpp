@@ -1,4 +1,4 @@
-#include "lesson/course.h"
+#include "calc/lesson/course.h"
 
 namespace lesson {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/exercise.h"
+#include "calc/lesson/exercise.h"
 
 #include <cstdint>
 #include <vector>

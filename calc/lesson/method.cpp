@@ -1,4 +1,4 @@
-#include "lesson/method.h"
+#include "calc/lesson/method.h"
 
 namespace lesson {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "board/board.h"
-#include "lesson/exercise.h"
-#include "lesson/method.h"
+#include "calc/lesson/exercise.h"
+#include "calc/lesson/method.h"
 
 #include <cstdint>
 #include <vector>
