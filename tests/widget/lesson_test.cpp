@@ -142,6 +142,7 @@ TEST_F(LessonTest, ByTypedDigitsWithUndoAndEscape) {
     EXPECT_EQ(heard.said.last(), "Expected 2 on the units rod; it shows 3.");
     QTest::keyClick(window.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(heard.said.last(), "Undone. The board reads 90");
+    EXPECT_EQ(window.lessonStrip()->newsLabel()->text(), ""); // back on the way
     type("2<4");
     EXPECT_EQ(heard.said.last(), "100 − 58 = 42. Steps: 3, hints: 0.");
     type("!");

@@ -54,6 +54,8 @@ void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* l
     case Kind::Finished:
         step_->setText(said);
         news_->clear();
+        // Ctrl+L and Enter then take the series' next exercise.
+        exercise_->clear();
         return;
     case Kind::Missed:
     case Kind::Refused:
