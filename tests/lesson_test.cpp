@@ -123,4 +123,12 @@ TEST(Lesson, StartsFromTheBoardAsItStands) {
     EXPECT_EQ(Lesson(read("9+7", 10), board).stepNumber(), 0u);
     Lesson done(read("16+0", 10), board);
     EXPECT_TRUE(done.finished());
+    // An undo across a step: that step again, no miss.
+    Board fresh;
+    Lesson back(read("9+7", 10), fresh);
+    fresh.setRod(0, 9);
+    EXPECT_EQ(back.follow(fresh).kind, Progress::Kind::NextStep);
+    fresh.setRod(0, 5);
+    EXPECT_EQ(back.follow(fresh).kind, Progress::Kind::SteppedBack);
+    EXPECT_EQ(std::tuple(back.stepNumber(), back.misses()), std::tuple(0u, 0));
 }

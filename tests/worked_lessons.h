@@ -26,6 +26,8 @@ struct WorkedLesson {
 inline const std::vector<WorkedLesson> workedLessons{
     {"9+7", 10, {{-1, 0, 9, "", "Set 9 on the rods."},
                  {0, 7, 16, "BD", "Units: add 7. Take off 3, carry 1 to the tens."}}},
+    {"1+7", 10, {{-1, 0, 1, "", "Set 1 on the rods."},
+                 {0, 7, 8, "D", "Units: add 7. Put down the upper bead, put up 2 lower beads."}}},
     {"6+7", 10, {{-1, 0, 6, "", "Set 6 on the rods."},
                  {0, 7, 13, "AD", "Units: add 7. Put up 2 lower beads, take off the upper bead, carry 1 to the tens."}}},
     {"36+75", 10, {{-1, 0, 36, "", "Set 36 on the rods."},

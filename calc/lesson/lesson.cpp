@@ -27,8 +27,7 @@ Lesson::Lesson(const Exercise& exercise, const Board& board)
     follow(board);
 }
 
-Progress Lesson::checked(const Board& board) const {
-    const Step& step = this->step();
+Progress Lesson::checked(const Board& board, const Step& step) {
     for (int rod = rodCount - 1; rod >= 0; --rod) {
         const int from = step.start.at(std::size_t(rod));
         const int to = step.target.at(std::size_t(rod));
@@ -47,12 +46,21 @@ Progress Lesson::follow(const Board& board) {
     for (int rod = 0; rod < rodCount; ++rod)
         reached = reached && board.value(rod) == step().target.at(std::size_t(rod));
     if (!reached) {
-        const Progress progress = checked(board);
-        if (progress.kind == Progress::Kind::Missed) {
-            ++misses_;
-            if (++missesInStep_ == 2)
-                ++hints_;
+        const Progress progress = checked(board, step());
+        if (progress.kind != Progress::Kind::Missed)
+            return progress;
+        // Taken back onto an earlier step's way (an undo across a step, say):
+        // that step again, no miss.
+        for (std::size_t earlier = current_; earlier-- > 0;) {
+            if (checked(board, steps_.at(earlier)).kind != Progress::Kind::Missed) {
+                current_ = earlier;
+                missesInStep_ = 0;
+                return {Progress::Kind::SteppedBack};
+            }
         }
+        ++misses_;
+        if (++missesInStep_ == 2)
+            ++hints_;
         return progress;
     }
     missesInStep_ = 0;

@@ -17,13 +17,14 @@ namespace lesson {
 // a change, checked against the step under way.
 struct Progress {
     enum class Kind : std::uint8_t {
-        OnTheWay, // every change so far moves toward the step's target
-        NextStep, // the step's target is reached; the next step begins
-        Missed,   // a rod left the way: expected, it shows
-        Finished, // the last step's target is reached: the answer stands
-        Begun,    // an exercise was taken: its first step (or the one reached)
-        Refused,  // the exercise typed is none: nothing changed
-        Ended,    // the learner left the lesson; the board stays as it is
+        OnTheWay,    // every change so far moves toward the step's target
+        NextStep,    // the step's target is reached; the next step begins
+        Missed,      // a rod left the way: expected, it shows
+        SteppedBack, // the board went back onto an earlier step's way: that step again
+        Finished,    // the last step's target is reached: the answer stands
+        Begun,       // an exercise was taken: its first step (or the one reached)
+        Refused,     // the exercise typed is none: nothing changed
+        Ended,       // the learner left the lesson; the board stays as it is
     };
     Kind kind = Kind::OnTheWay;
     // Refused: why.
@@ -65,7 +66,7 @@ public:
 private:
     // Whether each deck of every rod lies between its place at the step's
     // start and at its target; else the leftmost rod that does not.
-    Progress checked(const Board& board) const;
+    static Progress checked(const Board& board, const Step& step);
 
     Exercise exercise_;
     std::vector<Step> steps_;

@@ -80,6 +80,7 @@ TEST_F(LessonTest, ByBeadPressesWithMissesAndAHint) {
     EXPECT_EQ(ringed(), QStringList({"1u0", "1u1", "1l1", "1l2"}));
     for (const auto& [deck, c] : {std::pair{Deck::Upper, 0}, {Deck::Upper, 1}, {Deck::Lower, 1}})
         EXPECT_EQ(painted.got.count(cell(deck, 1, c)), 1u);
+    EXPECT_TRUE(heard.boardReads.contains(rodDescription(1))); // told
     EXPECT_EQ(rodDescription(1), "The board reads 137. To move: Put down the upper bead, take "
                                  "off one lower bead.");
     EXPECT_EQ(rodDescription(0), "The board reads 137");

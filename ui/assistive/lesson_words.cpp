@@ -174,6 +174,7 @@ QString news(const lesson::Progress& progress, const lesson::Lesson* lesson) {
         return joined({LessonWords::tr("Lesson: %1.").arg(exercise(lesson->exercise())),
                        step(lesson->step(), lesson->exercise())});
     case Kind::NextStep:
+    case Kind::SteppedBack:
         return step(lesson->step(), lesson->exercise());
     case Kind::Missed: {
         const int base = lesson->exercise().base;

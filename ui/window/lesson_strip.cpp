@@ -44,10 +44,12 @@ void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* l
     switch (progress.kind) {
     case Kind::OnTheWay:
         // Back on the way: the last miss no longer holds.
-        news_->clear();
+        if (!news_->text().isEmpty())
+            news_->clear();
         return;
     case Kind::Begun:
     case Kind::NextStep:
+    case Kind::SteppedBack:
         step_->setText(lesson_words::step(lesson->step(), lesson->exercise()));
         news_->clear();
         return;
@@ -77,4 +79,8 @@ void LessonStrip::keyPressEvent(QKeyEvent* event) {
 
 void LessonStrip::setZoom(int zoomPercent) {
     zoomText(*this, zoomPercent);
+    const int side = 6 * zoomPercent / 100;
+    const int edge = 2 * zoomPercent / 100;
+    layout()->setContentsMargins(side, edge, side, edge);
+    layout()->setSpacing(edge);
 }
