@@ -20,8 +20,8 @@ program="$(realpath "${1:-$root/build/ui/rodwise-hd}")"
 pgrep -u "$(id -u)" -x orca >/dev/null &&
     { echo "SKIP: Orca already runs for this user, and a second one will not start" && exit 77; }
 # A failing check waits 10 to 20 s for Orca: a run of them ends at this
-# deadline, well inside ctest's 180 s, rather than in ctest's SIGKILL.
-deadline=140
+# deadline, well inside ctest's 200 s, rather than in ctest's SIGKILL.
+deadline=160
 # shellcheck source-path=SCRIPTDIR source=../desktop/session.sh
 . "$here/../desktop/session.sh"
 
@@ -88,6 +88,8 @@ step() { xdotool key "$1" && hear "$2"; }
 # Orca 48 reads an announcement and Orca 43 a notification in a status bar.
 # Orca may end a message with a full stop.
 say() { step "$1" "^$2\.?\$"; }
+# Waits, pressing nothing, until Orca says the message $1 alone, as say does.
+hear_message() { hear "^$1\.?\$"; }
 # Presses $1 and waits until Orca says the digit $2 alone, as the calculator
 # announces a change of the marked rod.
 type_digit() { say "$1" "$2"; }
@@ -230,6 +232,26 @@ both_fs_are_heard() {
     rods_read "0 0 0 0 3 0 0 0 F F"
 }
 
+# A lesson by keyboard alone, 27 + 45: Ctrl+L focuses the exercise line,
+# Return there begins the lesson and gives the focus back to the board, the
+# mark on rod 0 after the clear. A step's keys go together (what the rods
+# say is checked above), and its words are heard once the rods show the step
+# before; then a miss, with the digit the rod shows, and the end. Escape ends
+# the lesson. Once Orca is idle, nothing of it was heard twice, and the
+# Return that began it ran no "=".
+a_lesson_is_heard_step_by_step() {
+    say Escape "Cleared\. Decimal mode" && xdotool key ctrl+l && xdotool type 27+45 || return 1
+    local before=$heard
+    say Return "Lesson: 27 \+ 45\. Set 27 on the rods\." &&
+        xdotool key Left 2 Right 7 &&
+        hear_message "Tens: add 4\. Put down the upper bead, take off one lower bead\." &&
+        xdotool key Left 8 && hear_message "Expected 6 on the tens rod; it shows 8\." &&
+        xdotool key 6 && hear_message "Units: add 5\. Take off 5, carry 1 to the tens\." &&
+        xdotool key 7 Right 2 && hear_message "27 \+ 45 = 72\. Steps: 3, hints: 0\." &&
+        say Escape "Lesson ended\." && idle_orca || return 1
+    ! said "$before" | awk '/^Result/ || /^(Lesson|Tens|Units|Expected|27 \+)/ && seen[$0]++' | grep . >&2
+}
+
 # Orca's flat review reads the window as lines; its last line is the result
 # line under the board, here "H = 6" after "H-D". Checked last, as flat review
 # stays on until the focus moves.
@@ -261,6 +283,7 @@ if [ $failed -eq 0 ]; then
     check "flat review reads every rod with its digit" flat_review_reads_every_rod
     check "hexadecimal C is heard as C, not 12" hex_c_is_heard_as_c
     check "F, a mouse click, F: both Fs heard" both_fs_are_heard
+    check "a lesson, 27 + 45, is heard step by step to its end" a_lesson_is_heard_step_by_step
     check "flat review reaches the result line" flat_review_reaches_the_result_line
     check "the tape's newest line is read in its own window" the_tape_is_read
     check "every message is heard without a role before it" no_role_before_a_message
