@@ -131,6 +131,17 @@ const Case cases[] = {
      [](Calculator& c) {
          c.pressBead(3, {Deck::Lower, 4});
      }},
+    // The same in a lesson, setting 27 of 27+45: the press is checked
+    // against the step as well, on the way both times.
+    {"bead press in a lesson, kept for undo and checked",
+     [](Calculator& c) {
+         if (c.lesson() == nullptr)
+             c.beginLesson("27+45");
+         c.pressBead(1, {Deck::Lower, 1});
+     },
+     [](Calculator& c) {
+         c.pressBead(1, {Deck::Lower, 2});
+     }},
     {"undo of a bead press",
      [](Calculator& c) {
          c.pressBead(3, {Deck::Lower, 0});

@@ -5,10 +5,12 @@
 // widgets that painted per press: only the changed cells of the pressed rod.
 
 #include "ui/widgets/layout.h"
+#include "ui/window/lesson_strip.h"
 #include "ui/window/window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
@@ -59,11 +61,16 @@ void repaint() {
     QCoreApplication::sendEvent(window, &request);
 }
 
-void press(QWidget* target, Qt::MouseButton button) {
+// A mouse press in the middle of the widget, as the window delivers it.
+void deliverPress(QWidget* target, Qt::MouseButton button) {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
     QMouseEvent event(QEvent::MouseButtonPress, at, target->mapToGlobal(at), button, button,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
+}
+
+void press(QWidget* target, Qt::MouseButton button) {
+    deliverPress(target, button);
     repaint();
 }
 
@@ -132,6 +139,70 @@ void undoRedo(benchmark::State& state) {
     report(state, counter);
 }
 
+void key(QObject* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+// A lesson on a cleared board, as the learner begins it: Ctrl+L, "27+45" in
+// the exercise line and Enter; its first step, setting 27, is under way.
+void beginLesson() {
+    window->calculator().calculation.press(Key::Clear);
+    window->sync();
+    key(window, Qt::Key_L, Qt::ControlModifier);
+    QLineEdit* line = window->lessonStrip()->exerciseLine();
+    line->setText(QStringLiteral("27+45"));
+    key(line, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the window laid out at its new size
+    repaint();
+}
+
+// Escape: the lesson ends, the strip closes and the window shrinks back.
+void endLesson() {
+    key(window, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    repaint();
+}
+
+// Presses on rod `rod` in a lesson, each checked by the lesson and answered
+// by the window (its strip, the rods' descriptions, what is said), then every
+// event the answer posted (the strip's layout requests among them) and the
+// repaint.
+void runInLesson(benchmark::State& state, int rod, std::initializer_list<Press> presses) {
+    beginLesson();
+    std::vector<std::pair<QWidget*, Qt::MouseButton>> targets;
+    for (const Press& p : presses)
+        targets.emplace_back(cell(p.deck, rod, p.index), p.button);
+    for (const auto& [target, button] : targets) // reach the steady state
+        press(target, button);
+
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        deliverPress(targets[next].first, targets[next].second);
+        QCoreApplication::sendPostedEvents();
+        repaint();
+        next = (next + 1) % targets.size();
+    }
+    report(state, counter);
+    endLesson();
+}
+
+// Setting 27: one and two beads on the tens rod in turn, both on the way, so
+// the lesson has nothing to say; the strip still clears its empty news line,
+// which repaints with the strip and the window behind it.
+void lessonOnTheWay(benchmark::State& state) {
+    runInLesson(state, 1, {{Deck::Lower, 1, Qt::LeftButton}, {Deck::Lower, 2, Qt::LeftButton}});
+}
+
+// Setting 27: a bead on rod 4, a miss that the strip shows and the speech
+// seam says, then taken off again, back on the way, the miss cleared. The
+// hint's rings, drawn after the second miss, stay until the step is done.
+void lessonMissAndBack(benchmark::State& state) {
+    runInLesson(state, 4, {{Deck::Lower, 1, Qt::LeftButton}, {Deck::Lower, 0, Qt::LeftButton}});
+}
+
 // The same at 400 %: each cell 132 x 72 pixels, drawn once per size.
 void lowerDeckAt400(benchmark::State& state) {
     window->setZoom(400);
@@ -175,6 +246,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("press to repaint/no change", noChange)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("press to repaint/lower deck at 400 %, 2 cells", lowerDeckAt400)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("lesson press to repaint/on the way, 2 cells", lessonOnTheWay)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("lesson press to repaint/a miss and back, 2 cells and the news",
+                                 lessonMissAndBack)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("undo or redo to repaint/lower deck, 2 cells", undoRedo)
         ->Unit(benchmark::kMicrosecond);
