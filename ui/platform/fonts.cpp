@@ -1,14 +1,12 @@
 #include "ui/platform/fonts.h"
 
 #include "calc/result_line.h"
+#include "ui/platform/font_config.h"
 #include "ui/platform/font_fit.h"
+#include "ui/platform/language.h"
 #include "ui/widgets/layout.h"
 
 #include <QFontDatabase>
-
-#if defined(Q_OS_LINUX)
-#include <dlfcn.h>
-#endif
 
 #include <algorithm>
 #include <map>
@@ -129,13 +127,10 @@ template <typename Make> QFont once(int zoom, Make make) {
 } // namespace
 
 void prepare() {
-#if defined(Q_OS_LINUX)
-    // The library comes with Qt's own. Its initialisation is thread-safe, but
-    // a second caller while it runs would read the configuration once more.
-    using Init = int (*)();
-    if (auto* init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        preparation() = std::jthread(init);
-#endif
+    std::vector<QStringList> choices{songFamilies(), heiFamilies()};
+    if (const QStringList tips = language::tipFamilies(); !tips.isEmpty())
+        choices.push_back(tips);
+    preparation() = std::jthread([choices] { font_config::useOnly(choices); });
 }
 
 QStringList installed(const QStringList& families) {
