@@ -3,9 +3,11 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace font_config {
 namespace {
@@ -81,35 +83,63 @@ Families chosen(FcConfig* config, const FcFontSet& fonts, const std::vector<QStr
     return found;
 }
 
-// Keeps the fonts of the families in the set and releases the others. The set
-// is the configuration's own: fontconfig has no call that replaces it, and its
-// structure is public (Qt adds its application fonts to a set likewise).
-void keepOnly(FcFontSet& fonts, const Families& families) {
-    int kept = 0;
-    for (int i = 0; i < fonts.nfont; ++i) {
-        if (namesOf(fonts.fonts[i], families).empty())
-            FcPatternDestroy(fonts.fonts[i]);
-        else
-            fonts.fonts[kept++] = fonts.fonts[i];
+// A font's pattern in the program's own memory. A pattern read from a cache
+// keeps the cache's file mapped, and after the choice has read through a
+// folder's thousand fonts that is megabytes resident for a few fonts. A copied
+// pattern still shares its character set with the cache, so that is copied
+// too.
+FcPattern* ownCopy(FcPattern* font) {
+    FcPattern* copy = FcPatternDuplicate(font);
+    FcCharSet* shared = nullptr;
+    if (!copy || FcPatternGetCharSet(font, FC_CHARSET, 0, &shared) != FcResultMatch)
+        return copy;
+    FcCharSet* none = FcCharSetCreate();
+    FcCharSet* own = FcCharSetUnion(shared, none);
+    FcPatternDel(copy, FC_CHARSET);
+    if (!own || !FcPatternAddCharSet(copy, FC_CHARSET, own)) {
+        FcPatternDestroy(copy);
+        copy = nullptr;
     }
+    if (own)
+        FcCharSetDestroy(own);
+    FcCharSetDestroy(none);
+    return copy;
+}
+
+// Keeps own copies of the fonts of the families in the set, and gives back
+// every font the set held, to release. The set is the configuration's own:
+// fontconfig has no call that replaces it, and its structure is public (Qt
+// adds its application fonts to a set likewise).
+std::vector<FcPattern*> keepOnly(FcFontSet& fonts, const Families& families) {
+    std::vector<FcPattern*> held(fonts.fonts, fonts.fonts + fonts.nfont);
+    int kept = 0;
+    for (FcPattern* font : held)
+        if (!namesOf(font, families).empty())
+            if (FcPattern* copy = ownCopy(font))
+                fonts.fonts[kept++] = copy;
     fonts.nfont = kept;
+    return held;
 }
 
 } // namespace
 
-bool useOnly(const std::vector<QStringList>& choices) {
+bool useOnly(const std::vector<QStringList>& choices, const std::function<void()>& whenCurrent) {
     // The system's configuration as fontconfig loads it for Qt, from the caches.
     FcConfig* config = FcInitLoadConfigAndFonts();
-    if (!config)
-        return false;
-    FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem);
+    FcFontSet* fonts = config ? FcConfigGetFonts(config, FcSetSystem) : nullptr;
     const Families families = fonts ? chosen(config, *fonts, choices) : Families{};
-    if (!families.empty())
-        keepOnly(*fonts, families);
+    const std::vector<FcPattern*> released =
+        families.empty() ? std::vector<FcPattern*>{} : keepOnly(*fonts, families);
     // The current configuration keeps a reference of its own; failing that,
     // Qt loads the system's as it always did.
-    FcConfigSetCurrent(config);
-    FcConfigDestroy(config);
+    if (config) {
+        FcConfigSetCurrent(config);
+        FcConfigDestroy(config);
+    }
+    whenCurrent();
+    // Once no font of a cache is held, fontconfig unmaps it: while Qt starts.
+    for (FcPattern* font : released)
+        FcPatternDestroy(font);
     return !families.empty();
 }
 

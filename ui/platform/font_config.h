@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // Fontconfig's configuration cut down to the fonts the program draws with.
@@ -21,7 +22,8 @@ namespace font_config {
 //
 // Where a list has no family installed, or the default font's face cannot be
 // found, every font stays and the answer is false. Call it before the first
-// text, once.
-bool useOnly(const std::vector<QStringList>& choices);
+// text, once; whenCurrent is called as soon as the configuration is current,
+// before the fonts left out are released.
+bool useOnly(const std::vector<QStringList>& choices, const std::function<void()>& whenCurrent);
 
 } // namespace font_config

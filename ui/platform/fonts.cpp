@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 
 #include <algorithm>
+#include <future>
 #include <map>
 #include <stdexcept>
 #include <thread>
@@ -20,6 +21,12 @@ namespace {
 std::jthread& preparation() {
     static std::jthread thread;
     return thread;
+}
+
+// Ready once fontconfig's configuration for the window is current.
+std::future<void>& configured() {
+    static std::future<void> ready;
+    return ready;
 }
 
 // Font sizes are given in points at 96 dots per inch; set as pixels they stay
@@ -130,12 +137,16 @@ void prepare() {
     std::vector<QStringList> choices{songFamilies(), heiFamilies()};
     if (const QStringList tips = language::tipFamilies(); !tips.isEmpty())
         choices.push_back(tips);
-    preparation() = std::jthread([choices] { font_config::useOnly(choices); });
+    std::promise<void> current;
+    configured() = current.get_future();
+    preparation() = std::jthread([choices, current = std::move(current)]() mutable {
+        font_config::useOnly(choices, [&current] { current.set_value(); });
+    });
 }
 
 QStringList installed(const QStringList& families) {
-    if (preparation().joinable())
-        preparation().join();
+    if (configured().valid())
+        configured().wait();
     QStringList found;
     // hasFamily() knows a family by any of its names: under a Chinese locale
     // the database lists "WenQuanYi Micro Hei" as "文泉驿微米黑".
