@@ -9,7 +9,11 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    // The command line first: --help, --version and an unknown option answer
+    // The fonts' configuration is made on another thread from the start: it
+    // takes about as long as making the QApplication, and the window's first
+    // text waits for it.
+    fonts::prepare();
+    // The command line: --help, --version and an unknown option answer
     // without a display and without a window.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -22,7 +26,6 @@ int main(int argc, char* argv[]) {
     for (const QString& warning : start.warnings)
         std::fprintf(stderr, "%s\n", qPrintable(warning));
 
-    fonts::prepare();
     QApplication app(argc, argv);
     // The desktop entry's name: the Wayland app id, which docks match to the
     // entry for its name and icon.

@@ -1,6 +1,6 @@
 // Times the start-up of windowed programs on an X display.
 //
-//   startup_probe [--runs N] [--warmup N] NAME=PROGRAM NAME=PROGRAM ...
+//   startup_probe [--runs N] [--warmup N] [--against NAME] NAME=PROGRAM NAME=PROGRAM ...
 //
 // Each run execs one program and measures the time from exec to the first
 // frame in which its window is completely painted: it watches every new
@@ -11,7 +11,7 @@
 // resident memory (VmRSS, and its anonymous part, the program's own memory
 // beside the pages of shared libraries and fonts) and ends it. The programs
 // run interleaved, all first for the warm-up runs, and their medians are
-// compared with the first one's.
+// compared with the first one's, and the one --against names with each other.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -222,7 +222,8 @@ double median(std::vector<double> values) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: startup_probe [--runs N] [--warmup N] NAME=PROGRAM...\n");
+    std::fprintf(stderr,
+                 "usage: startup_probe [--runs N] [--warmup N] [--against NAME] NAME=PROGRAM...\n");
     return 2;
 }
 
@@ -231,11 +232,14 @@ int usage() {
 int main(int argc, char** argv) {
     int runs = 15;
     int warmup = 1;
+    std::string against;
     std::vector<Program> programs;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if ((arg == "--runs" || arg == "--warmup") && i + 1 < argc) {
             (arg == "--runs" ? runs : warmup) = std::atoi(argv[++i]);
+        } else if (arg == "--against" && i + 1 < argc) {
+            against = argv[++i];
         } else if (const auto eq = arg.find('='); eq != std::string::npos && eq > 0) {
             programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
         } else {
@@ -271,13 +275,19 @@ int main(int argc, char** argv) {
                     median(p.ms), *std::min_element(p.ms.begin(), p.ms.end()),
                     *std::max_element(p.ms.begin(), p.ms.end()), median(p.rssMiB),
                     median(p.privateMiB));
-    const Program& floor = programs.front();
-    for (std::size_t i = 1; i < programs.size(); ++i) {
-        const Program& p = programs[i];
+    const auto compare = [](const Program& p, const Program& to) {
         std::printf("%s / %s: first frame x %.2f, RSS %+.1f MiB (own memory %+.1f MiB)\n",
-                    p.name.c_str(), floor.name.c_str(), median(p.ms) / median(floor.ms),
-                    median(p.rssMiB) - median(floor.rssMiB),
-                    median(p.privateMiB) - median(floor.privateMiB));
-    }
+                    p.name.c_str(), to.name.c_str(), median(p.ms) / median(to.ms),
+                    median(p.rssMiB) - median(to.rssMiB),
+                    median(p.privateMiB) - median(to.privateMiB));
+    };
+    for (std::size_t i = 1; i < programs.size(); ++i)
+        compare(programs[i], programs.front());
+    // The program named by --against, beside each of the others too.
+    for (const Program& p : programs)
+        if (p.name == against)
+            for (std::size_t i = 1; i < programs.size(); ++i)
+                if (programs[i].name != against)
+                    compare(p, programs[i]);
     return 0;
 }

@@ -1,10 +1,11 @@
-// The window's fonts under two known font set-ups (tests/widget/CMakeLists.txt):
-// the chosen Song and Hei fonts with DejaVu, and DejaVu alone, which
-// RODWISE_FONT_SETUP names. Each caption's font is fitted at start to its box,
+// The window's fonts under known font set-ups (tests/widget/CMakeLists.txt):
+// the chosen Song and Hei fonts with DejaVu, DejaVu alone, and DejaVu's sans
+// faces alone, which RODWISE_FONT_SETUP names. Each caption's font is fitted at start to its box,
 // so a family that draws a caption wider than its box gets a smaller size:
 // the sizes below are the largest that draw every caption whole.
 #include "tests/widget/window_fixture.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 
 namespace {
@@ -35,6 +36,24 @@ TEST_F(Captions, TheFontsFoundAndTheirSizes) {
     EXPECT_EQ(pixels(at("resultLine")), 32);
     EXPECT_EQ(pixels(at("rodLabel", 0)), 32);
     EXPECT_EQ(pixels(at(Key::Convert)), 20);
+}
+
+// Qt lists only the families the window draws (DejaVu Sans is the desktop's
+// sans-serif in each set-up) and not those the set-up sees beside them, such
+// as DejaVu Sans Mono or the mono face in WenQuanYi Micro Hei's file; with no
+// serif for the title it lists every font, as before.
+TEST_F(Captions, TheFontsListed) {
+    const QByteArray setup = qgetenv("RODWISE_FONT_SETUP");
+    if (setup.isEmpty())
+        GTEST_SKIP() << "the machine's own fonts: any family may be found";
+    const QStringList listed = QFontDatabase::families();
+    const bool chosen = setup == "chosen";
+    EXPECT_TRUE(listed.contains("DejaVu Sans"));
+    EXPECT_EQ(listed.contains("DejaVu Serif"), setup != "no-serif");
+    EXPECT_EQ(listed.contains("AR PL SungtiL GB"), chosen);
+    EXPECT_EQ(listed.contains("WenQuanYi Micro Hei"), chosen);
+    EXPECT_FALSE(listed.contains("WenQuanYi Micro Hei Mono"));
+    EXPECT_EQ(listed.contains("DejaVu Sans Mono"), setup == "no-serif");
 }
 
 } // namespace

@@ -1,16 +1,15 @@
 #include "ui/platform/fonts.h"
 
 #include "calc/result_line.h"
+#include "ui/platform/font_config.h"
 #include "ui/platform/font_fit.h"
+#include "ui/platform/language.h"
 #include "ui/widgets/layout.h"
 
 #include <QFontDatabase>
 
-#if defined(Q_OS_LINUX)
-#include <dlfcn.h>
-#endif
-
 #include <algorithm>
+#include <future>
 #include <map>
 #include <stdexcept>
 #include <thread>
@@ -22,6 +21,12 @@ namespace {
 std::jthread& preparation() {
     static std::jthread thread;
     return thread;
+}
+
+// Ready once fontconfig's configuration for the window is current.
+std::future<void>& configured() {
+    static std::future<void> ready;
+    return ready;
 }
 
 // Font sizes are given in points at 96 dots per inch; set as pixels they stay
@@ -129,18 +134,19 @@ template <typename Make> QFont once(int zoom, Make make) {
 } // namespace
 
 void prepare() {
-#if defined(Q_OS_LINUX)
-    // The library comes with Qt's own. Its initialisation is thread-safe, but
-    // a second caller while it runs would read the configuration once more.
-    using Init = int (*)();
-    if (auto* init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        preparation() = std::jthread(init);
-#endif
+    std::vector<QStringList> choices{songFamilies(), heiFamilies()};
+    if (const QStringList tips = language::tipFamilies(); !tips.isEmpty())
+        choices.push_back(tips);
+    std::promise<void> current;
+    configured() = current.get_future();
+    preparation() = std::jthread([choices, current = std::move(current)]() mutable {
+        font_config::useOnly(choices, [&current] { current.set_value(); });
+    });
 }
 
 QStringList installed(const QStringList& families) {
-    if (preparation().joinable())
-        preparation().join();
+    if (configured().valid())
+        configured().wait();
     QStringList found;
     // hasFamily() knows a family by any of its names: under a Chinese locale
     // the database lists "WenQuanYi Micro Hei" as "文泉驿微米黑".

@@ -6,9 +6,11 @@
 // The window's fonts, and the start-up side of loading them.
 namespace fonts {
 
-// Starts reading the system's font configuration on another thread, while the
-// QApplication is made, instead of on the way to the window's first frame.
-// Call it first thing in main(); the first installed() waits for it.
+// Starts, on another thread while the QApplication is made, handing
+// fontconfig a configuration of the window's fonts alone: the families below,
+// the tooltips' in the user's language, and the desktop's sans-serif
+// (font_config::useOnly). Call it first thing in main(), before any text;
+// the first installed() waits for it.
 void prepare();
 
 // Those of families that are installed, in the same order. A window font is

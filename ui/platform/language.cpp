@@ -73,6 +73,13 @@ QString choose(const QStringList& uiLanguages) {
     return {};
 }
 
+QStringList tipFamilies() {
+    const QString translation = choose(QLocale::system().uiLanguages());
+    if (translation.isEmpty() || QLocale(translation).language() != QLocale::Chinese)
+        return {};
+    return chineseSans(translation);
+}
+
 std::unique_ptr<QTranslator> load() {
     return loaded(choose(QLocale::system().uiLanguages()));
 }

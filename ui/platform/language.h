@@ -23,6 +23,10 @@ QString choose(const QStringList& uiLanguages);
 // are read before the application exists, such as the command line's.
 std::unique_ptr<QTranslator> load();
 
+// The families tooltips are given in the chosen translation for the system
+// locale's languages, best first; none where they keep the desktop's font.
+QStringList tipFamilies();
+
 // Installs the chosen translation for the system locale's languages, with Qt's
 // own for the same language, and gives tooltips a font that can draw it.
 // Once, right after the QApplication is made. Any failure leaves English, and

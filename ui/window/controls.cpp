@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -40,6 +41,24 @@ void showLabel(QLabel* widget, const Label& label) {
         widget->setAttribute(Qt::WA_TransparentForMouseEvents, !label.visible);
 }
 
+// The font of a control's text, fitted at the zoom; none for a control without
+// text of its own.
+std::optional<QFont> fontOf(layout::Kind kind, int zoomPercent) {
+    using layout::Kind;
+    switch (kind) {
+    case Kind::Title:
+        return fonts::title(zoomPercent);
+    case Kind::ResultLine:
+        return fonts::resultLine(zoomPercent);
+    case Kind::RodLabel:
+        return fonts::rodLabel(zoomPercent);
+    case Kind::TextKey:
+        return fonts::textKey(zoomPercent);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 Controls::Controls(QWidget& window, Calculator& calculator, Respond respond)
@@ -50,6 +69,9 @@ Controls::Controls(QWidget& window, Calculator& calculator, Respond respond)
     accessibility::install();
     for (const layout::Control& c : layout::controls())
         add(c);
+    // The fonts last: the first waits for the font configuration that
+    // fonts::prepare() makes on another thread meanwhile.
+    setFonts(zoom_);
     restyle();
     QObject::connect(pointButtons_, &QButtonGroup::idClicked, &window,
                      [this](int rod) { respond_(calculator_.choosePoint(rod)); });
@@ -69,18 +91,7 @@ void Controls::layOut(int zoomPercent, QPoint origin) {
         widget->setGeometry(c->parent.empty() ? place.translated(origin) : place);
         using layout::Kind;
         switch (c->kind) {
-        case Kind::Title:
-            widget->setFont(fonts::title(zoomPercent));
-            break;
-        case Kind::ResultLine:
-            widget->setFont(fonts::resultLine(zoomPercent));
-            break;
-        case Kind::RodLabel:
-            widget->setFont(fonts::rodLabel(zoomPercent));
-            break;
         case Kind::TextKey:
-            widget->setFont(fonts::textKey(zoomPercent));
-            [[fallthrough]];
         case Kind::PictureKey:
             static_cast<KeyButton*>(widget)->setZoom(zoomPercent);
             break;
@@ -95,7 +106,14 @@ void Controls::layOut(int zoomPercent, QPoint origin) {
             break;
         }
     }
+    setFonts(zoomPercent);
     sync();
+}
+
+void Controls::setFonts(int zoomPercent) {
+    for (const auto& [c, widget] : placed_)
+        if (const std::optional<QFont> font = fontOf(c->kind, zoomPercent))
+            widget->setFont(*font);
 }
 
 void Controls::sync() {
@@ -147,21 +165,18 @@ QWidget* Controls::addLabel(const layout::Control& c, QWidget* parent) {
     const Panel& panel = calculator_.panel;
     if (c.kind == layout::Kind::Title) {
         auto* label = new QLabel(qs(c.caption), parent);
-        label->setFont(fonts::title());
         restyles_.push_back(
             [label] { setColour(label, QPalette::WindowText, palette::current().label); });
         return label;
     }
     if (c.kind == layout::Kind::ResultLine) {
         auto* label = new QLabel(parent);
-        label->setFont(fonts::resultLine());
         restyles_.push_back(
             [label] { setColour(label, QPalette::WindowText, palette::current().resultLine); });
         syncs_.push_back([label, &panel] { showLabel(label, panel.resultLine()); });
         return label;
     }
     auto* label = new ClickLabel(parent);
-    label->setFont(fonts::rodLabel());
     label->setAlignment(Qt::AlignCenter);
     restyles_.push_back(
         [label] { setColour(label, QPalette::WindowText, palette::current().label); });
@@ -173,8 +188,6 @@ QWidget* Controls::addLabel(const layout::Control& c, QWidget* parent) {
 QWidget* Controls::addKey(const layout::Control& c, QWidget* parent) {
     auto* key = new KeyButton(c.key, key_row::entryOf(c.key).picture, parent);
     key->setText(qs(c.caption));
-    if (!key_row::entryOf(c.key).picture)
-        key->setFont(fonts::textKey());
     QObject::connect(key, &QPushButton::clicked, &window_,
                      [this, k = c.key] { respond_(calculator_.press(k)); });
     const Panel& panel = calculator_.panel;

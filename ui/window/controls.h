@@ -48,6 +48,8 @@ public:
 
 private:
     void add(const layout::Control& c);
+    // Each text's font, fitted at the zoom.
+    void setFonts(int zoomPercent);
     QWidget* addLabel(const layout::Control& c, QWidget* parent);
     QWidget* addKey(const layout::Control& c, QWidget* parent);
     QWidget* addCell(const layout::Control& c, QWidget* parent);
