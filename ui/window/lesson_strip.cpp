@@ -16,10 +16,8 @@ LessonStrip::LessonStrip(QWidget* window, std::function<void(const QString& type
     exercise_->setPlaceholderText(tr("27+45, or Enter for the next exercise"));
     step_->setAccessibleName(tr("Lesson step"));
     news_->setAccessibleName(tr("Lesson news"));
-    for (QLabel* label : {step_, news_}) {
+    for (QLabel* label : {step_, news_})
         label->setWordWrap(true);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 2, 6, 2);
     column->setSpacing(2);
