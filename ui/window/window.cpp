@@ -28,9 +28,6 @@ Window::Window(QWidget* parent)
     controls_ = std::make_unique<Controls>(*this, calculator_,
                                            [this](const Answer& answer) { respond(answer); });
     addBoard();
-    lessonStrip_ = new LessonStrip(this, [this](const QString& typed) {
-        respond(calculator_.beginLesson(typed.toStdString()));
-    });
     for (int i = 0; i < keyCount; ++i) {
         QAbstractButton* button = key(static_cast<Key>(i));
         button->setToolTip(key_row::tooltip(static_cast<Key>(i), button->accessibleName()));
@@ -77,6 +74,13 @@ void Window::respond(const Answer& answer) {
 }
 
 void Window::openLesson() {
+    // Made on first use: a start that teaches nothing pays nothing for it.
+    if (!lessonStrip_) {
+        lessonStrip_ = new LessonStrip(this, [this](const QString& typed) {
+            respond(calculator_.beginLesson(typed.toStdString()));
+        });
+    }
+    // Lays the window out again, the strip in the room below.
     zoom_.makeRoomBelow(LessonStrip::heightTwips);
     lessonStrip_->open();
 }
@@ -137,8 +141,10 @@ void Window::layOut(int zoomPercent, QPoint origin) {
     setUpdatesEnabled(false);
     controls_->layOut(zoomPercent, origin);
     board_->relayout(zoomPercent);
-    lessonStrip_->setGeometry(zoom_.roomBelow());
-    lessonStrip_->setZoom(zoomPercent);
+    if (lessonStrip_) {
+        lessonStrip_->setGeometry(zoom_.roomBelow());
+        lessonStrip_->setZoom(zoomPercent);
+    }
     setUpdatesEnabled(true);
     for (QWidget* own : ownWindows())
         zoomText(*own, zoomPercent);
@@ -173,7 +179,7 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
 
 void Window::keyPressEvent(QKeyEvent* event) {
     const std::optional<shortcuts::Command> command =
-        shortcuts::commandFor(*event, lessonStrip_->isVisible());
+        shortcuts::commandFor(*event, lessonStrip_ && lessonStrip_->isVisible());
     if (!command)
         return QWidget::keyPressEvent(event);
     using Kind = shortcuts::Command::Kind;

@@ -69,6 +69,7 @@ public:
     // Ctrl+L: opens the lesson strip under the board, the exercise line
     // focused; the window grows by it until the lesson ends.
     void openLesson();
+    // Null until first opened.
     LessonStrip* lessonStrip() const { return lessonStrip_; }
 
     // Null until first shown.
