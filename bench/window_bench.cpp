@@ -190,8 +190,7 @@ void runInLesson(benchmark::State& state, int rod, std::initializer_list<Press> 
 }
 
 // Setting 27: one and two beads on the tens rod in turn, both on the way, so
-// the lesson has nothing to say; the strip still clears its empty news line,
-// which repaints with the strip and the window behind it.
+// the lesson has nothing to say and only the cells repaint.
 void lessonOnTheWay(benchmark::State& state) {
     runInLesson(state, 1, {{Deck::Lower, 1, Qt::LeftButton}, {Deck::Lower, 2, Qt::LeftButton}});
 }
