@@ -9,10 +9,6 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    // The fonts' configuration is made on another thread from the start: it
-    // takes about as long as making the QApplication, and the window's first
-    // text waits for it.
-    fonts::prepare();
     // The command line: --help, --version and an unknown option answer
     // without a display and without a window.
     QStringList arguments;
@@ -25,6 +21,10 @@ int main(int argc, char* argv[]) {
     }
     for (const QString& warning : start.warnings)
         std::fprintf(stderr, "%s\n", qPrintable(warning));
+    // The fonts' configuration is made on another thread: it takes about as
+    // long as making the QApplication, and the window's first text waits for
+    // it. A run that only answers the command line needs none.
+    fonts::prepare();
 
     QApplication app(argc, argv);
     // The desktop entry's name: the Wayland app id, which docks match to the
