@@ -9,8 +9,9 @@ namespace fonts {
 // Starts, on another thread while the QApplication is made, handing
 // fontconfig a configuration of the window's fonts alone: the families below,
 // the tooltips' in the user's language, and the desktop's sans-serif
-// (font_config::useOnly). Call it first thing in main(), before any text;
-// the first installed() waits for it.
+// (font_config::useOnly). Call it in main() once the command line asks for a
+// window, before the QApplication and any text; the first installed() waits
+// for it.
 void prepare();
 
 // Those of families that are installed, in the same order. A window font is
