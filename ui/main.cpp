@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
     // entry for its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rodwise.RodwiseHD"));
     language::install(app);
+    fonts::keepDesktopFont();
     Window window;
     // A screen smaller than the zoom asked for (a projector unplugged) opens
     // at the largest step it holds; what is kept stays for a larger screen.

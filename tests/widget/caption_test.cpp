@@ -4,6 +4,7 @@
 // so a family that draws a caption wider than its box gets a smaller size:
 // the sizes below are the largest that draw every caption whole.
 #include "tests/widget/window_fixture.h"
+#include "ui/platform/font_config.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -54,6 +55,10 @@ TEST_F(Captions, TheFontsListed) {
     EXPECT_EQ(listed.contains("WenQuanYi Micro Hei"), chosen);
     EXPECT_FALSE(listed.contains("WenQuanYi Micro Hei Mono"));
     EXPECT_EQ(listed.contains("DejaVu Sans Mono"), setup == "no-serif");
+    // A face a desktop's theme names is added where it was left out.
+    EXPECT_EQ(font_config::holds("DejaVu Sans Mono"), setup == "no-serif");
+    font_config::keepFamily("DejaVu Sans Mono");
+    EXPECT_TRUE(font_config::holds("DejaVu Sans Mono"));
 }
 
 } // namespace

@@ -121,7 +121,45 @@ std::vector<FcPattern*> keepOnly(FcFontSet& fonts, const Families& families) {
     return held;
 }
 
+// The fonts of a family that a configuration holds, with the properties asked.
+FcFontSet* fontsOf(FcConfig* config, const QString& family, const char* property) {
+    const Pattern pattern(FcPatternCreate());
+    FcObjectSet* properties = FcObjectSetBuild(property, nullptr);
+    FcFontSet* found = nullptr;
+    if (pattern && properties &&
+        FcPatternAddString(pattern.get(), FC_FAMILY,
+                           reinterpret_cast<const FcChar8*>(family.toUtf8().constData())))
+        found = FcFontList(config, pattern.get(), properties);
+    if (properties)
+        FcObjectSetDestroy(properties);
+    return found;
+}
+
 } // namespace
+
+bool holds(const QString& family) {
+    FcFontSet* found = fontsOf(nullptr, family, FC_FAMILY);
+    const bool any = found && found->nfont > 0;
+    if (found)
+        FcFontSetDestroy(found);
+    return any;
+}
+
+void keepFamily(const QString& family) {
+    if (holds(family))
+        return;
+    FcConfig* system = FcInitLoadConfigAndFonts();
+    FcFontSet* found = system ? fontsOf(system, family, FC_FILE) : nullptr;
+    for (int i = 0; found && i < found->nfont; ++i) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(found->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+            FcConfigAppFontAddFile(nullptr, file);
+    }
+    if (found)
+        FcFontSetDestroy(found);
+    if (system)
+        FcConfigDestroy(system);
+}
 
 bool useOnly(const std::vector<QStringList>& choices, const std::function<void()>& whenCurrent) {
     // The system's configuration as fontconfig loads it for Qt, from the caches.

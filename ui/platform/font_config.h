@@ -26,4 +26,13 @@ namespace font_config {
 // before the fonts left out are released.
 bool useOnly(const std::vector<QStringList>& choices, const std::function<void()>& whenCurrent);
 
+// Whether the current configuration holds a font of the family.
+bool holds(const QString& family);
+
+// Adds to the current configuration the system's fonts of the family where it
+// holds none: the face a desktop's theme names for Qt's texts (GNOME's
+// Cantarell, say), which need not be fontconfig's sans-serif. After useOnly,
+// before the first text.
+void keepFamily(const QString& family);
+
 } // namespace font_config

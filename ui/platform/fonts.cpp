@@ -7,6 +7,7 @@
 #include "ui/widgets/layout.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <future>
@@ -142,6 +143,16 @@ void prepare() {
     preparation() = std::jthread([choices, current = std::move(current)]() mutable {
         font_config::useOnly(choices, [&current] { current.set_value(); });
     });
+}
+
+void keepDesktopFont() {
+    if (configured().valid())
+        configured().wait();
+    // Without a theme of its own Qt asks fontconfig for "Sans Serif", which
+    // the configuration made by prepare() holds.
+    const QString family = QGuiApplication::font().family();
+    if (family.compare(QStringLiteral("Sans Serif"), Qt::CaseInsensitive) != 0)
+        font_config::keepFamily(family);
 }
 
 QStringList installed(const QStringList& families) {

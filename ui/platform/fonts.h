@@ -14,6 +14,12 @@ namespace fonts {
 // for it.
 void prepare();
 
+// Keeps the face the desktop's theme gives Qt's texts, once the QApplication
+// has it, where it is not fontconfig's sans-serif: the tooltips, the tape,
+// the help and the lesson strip look as in the desktop's other programs.
+// Before the first text.
+void keepDesktopFont();
+
 // Those of families that are installed, in the same order. A window font is
 // then given one of them as its only family: a font with several families
 // makes Qt look up the fallback fonts of each face it loads, a sort of every
