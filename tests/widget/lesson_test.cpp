@@ -130,6 +130,9 @@ TEST_F(LessonTest, ByTypedDigitsWithUndoAndEscape) {
     EXPECT_EQ(window.lessonStrip()->newsLabel()->text(), "The answer would be below zero.");
     EXPECT_EQ(heard.said.last(), window.lessonStrip()->newsLabel()->text());
     EXPECT_TRUE(!window.calculator().lesson() && window.lessonStrip()->exerciseLine()->hasFocus());
+    type("!"); // no lesson to end: the strip closes without a word
+    EXPECT_FALSE(window.lessonStrip()->isVisible());
+    EXPECT_EQ(heard.said.last(), "The answer would be below zero.");
     begin("100-58");
     EXPECT_TRUE(window.board()->hasFocus());
     type("<<1");

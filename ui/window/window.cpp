@@ -89,13 +89,21 @@ void Window::followLesson(const lesson::Progress& progress) {
     using Kind = lesson::Progress::Kind;
     lessonStrip_->show(progress, calculator_.lesson());
     // The steps are done on the rods, by the keyboard as well as the mouse.
-    if (progress.kind == Kind::Begun || progress.kind == Kind::Ended)
+    if (progress.kind == Kind::Begun)
         board_->setFocus();
     if (progress.kind == Kind::Ended)
-        zoom_.makeRoomBelow(0);
-    accessibility::rodDescriptionsChanged(board_);
+        closeLessonStrip();
+    // A hint comes or goes only with a miss or a new step.
+    if (progress.kind != Kind::OnTheWay)
+        accessibility::rodDescriptionsChanged(board_);
     if (const QString said = lesson_words::news(progress, calculator_.lesson()); !said.isEmpty())
         speech::say(this, said);
+}
+
+void Window::closeLessonStrip() {
+    lessonStrip_->hide();
+    zoom_.makeRoomBelow(0);
+    board_->setFocus();
 }
 
 void Window::toggleTape() {
@@ -201,7 +209,8 @@ void Window::keyPressEvent(QKeyEvent* event) {
     case Kind::Lesson:
         return openLesson();
     case Kind::EndLesson:
-        return respond(calculator_.endLesson());
+        // A strip with no lesson begun closes without a word.
+        return calculator_.lesson() ? respond(calculator_.endLesson()) : closeLessonStrip();
     case Kind::PressKey:
         // A click, so a disabled key does nothing; click(), not
         // animateClick(): the answer comes before the next key is read, so

@@ -93,6 +93,9 @@ private:
     void respond(const Answer& answer);
     // Shows and tells a lesson's news.
     void followLesson(const lesson::Progress& progress);
+    // The strip hidden, the window back to the abacus alone, the keyboard on
+    // the rods.
+    void closeLessonStrip();
     void layOut(int zoomPercent, QPoint origin);
     void addBoard();
     // Draws every control in the everyday or the high-contrast colours.
