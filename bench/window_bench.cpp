@@ -80,25 +80,33 @@ struct Press {
     Qt::MouseButton button;
 };
 
-// Presses the given cells of rod 4 in turn, over and over.
-void run(benchmark::State& state, std::initializer_list<Press> presses) {
-    window->calculator().calculation.press(Key::Clear); // a cleared board
-    window->sync();
-    repaint();
+// Presses the given cells of `rod` in turn, over and over, each by
+// `pressOnce`, after a round that reaches the steady state; counts what paints.
+template <typename PressOnce>
+void cycle(benchmark::State& state, int rod, std::initializer_list<Press> presses,
+           PressOnce pressOnce) {
     std::vector<std::pair<QWidget*, Qt::MouseButton>> targets;
     for (const Press& p : presses)
-        targets.emplace_back(cell(p.deck, 4, p.index), p.button);
-    for (const auto& [target, button] : targets) // reach the steady state
-        press(target, button);
+        targets.emplace_back(cell(p.deck, rod, p.index), p.button);
+    for (const auto& [target, button] : targets)
+        pressOnce(target, button);
 
     PaintCounter counter;
     qApp->installEventFilter(&counter);
     std::size_t next = 0;
     for (auto _ : state) {
-        press(targets[next].first, targets[next].second);
+        pressOnce(targets[next].first, targets[next].second);
         next = (next + 1) % targets.size();
     }
     report(state, counter);
+}
+
+// Presses the given cells of rod 4 on a cleared board.
+void run(benchmark::State& state, std::initializer_list<Press> presses) {
+    window->calculator().calculation.press(Key::Clear); // a cleared board
+    window->sync();
+    repaint();
+    cycle(state, 4, presses, press);
 }
 
 // The gap of the lower deck moves: two cells change.
@@ -170,22 +178,11 @@ void endLesson() {
 // repaint.
 void runInLesson(benchmark::State& state, int rod, std::initializer_list<Press> presses) {
     beginLesson();
-    std::vector<std::pair<QWidget*, Qt::MouseButton>> targets;
-    for (const Press& p : presses)
-        targets.emplace_back(cell(p.deck, rod, p.index), p.button);
-    for (const auto& [target, button] : targets) // reach the steady state
-        press(target, button);
-
-    PaintCounter counter;
-    qApp->installEventFilter(&counter);
-    std::size_t next = 0;
-    for (auto _ : state) {
-        deliverPress(targets[next].first, targets[next].second);
+    cycle(state, rod, presses, [](QWidget* target, Qt::MouseButton button) {
+        deliverPress(target, button);
         QCoreApplication::sendPostedEvents();
         repaint();
-        next = (next + 1) % targets.size();
-    }
-    report(state, counter);
+    });
     endLesson();
 }
 
