@@ -38,6 +38,9 @@ constexpr int upperShareOf(int value) {
     return upperCellValue(cell < upperCellCount ? cell : upperCellCount - 1);
 }
 
+// A value for each rod, rod 0 first.
+using Rods = std::array<int, rodCount>;
+
 // A press on one cell of one deck.
 struct BeadPress {
     Deck deck;

@@ -27,7 +27,7 @@ inline constexpr std::size_t pasteTextLimit = 64;
 // hexadecimal one must be whole. In hexadecimal mode it is laid as one to
 // eight hexadecimal digits on rods 0 to 7; a decimal number must be whole.
 // Every rod the number does not reach takes 0.
-using Rods = std::array<int, rodCount>;
+using ::Rods;
 std::optional<Rods> pastedRods(std::string_view text, bool hexadecimalMode, int point);
 
 } // namespace calc

@@ -12,7 +12,7 @@
 // the rods, in decimal on all ten rods or in hexadecimal on rods 0 to 7.
 namespace lesson {
 
-using Rods = std::array<int, rodCount>;
+using ::Rods;
 
 enum class Sign : std::uint8_t { Plus, Minus };
 
