@@ -36,9 +36,9 @@ void LessonStrip::open() {
     exercise_->selectAll();
 }
 
-void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* lesson) {
+void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* lesson,
+                       const QString& said) {
     using Kind = lesson::Progress::Kind;
-    const QString said = lesson_words::news(progress, lesson);
     switch (progress.kind) {
     case Kind::OnTheWay:
         // Back on the way: the last miss no longer holds.
@@ -64,7 +64,6 @@ void LessonStrip::show(const lesson::Progress& progress, const lesson::Lesson* l
     case Kind::Ended:
         step_->clear();
         news_->clear();
-        hide();
         return;
     }
 }

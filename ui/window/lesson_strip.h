@@ -25,8 +25,9 @@ public:
 
     // Shows the strip, the exercise line focused.
     void open();
-    // The lesson's news: the step under way and the last thing said.
-    void show(const lesson::Progress& progress, const lesson::Lesson* lesson);
+    // The lesson's news, as said: the step under way and the last word on
+    // the learner's work.
+    void show(const lesson::Progress& progress, const lesson::Lesson* lesson, const QString& said);
     void setZoom(int zoomPercent);
 
     QLineEdit* exerciseLine() const { return exercise_; }

@@ -87,7 +87,8 @@ void Window::openLesson() {
 
 void Window::followLesson(const lesson::Progress& progress) {
     using Kind = lesson::Progress::Kind;
-    lessonStrip_->show(progress, calculator_.lesson());
+    const QString said = lesson_words::news(progress, calculator_.lesson());
+    lessonStrip_->show(progress, calculator_.lesson(), said);
     // The steps are done on the rods, by the keyboard as well as the mouse.
     if (progress.kind == Kind::Begun)
         board_->setFocus();
@@ -96,7 +97,7 @@ void Window::followLesson(const lesson::Progress& progress) {
     // A hint comes or goes only with a miss or a new step.
     if (progress.kind != Kind::OnTheWay)
         accessibility::rodDescriptionsChanged(board_);
-    if (const QString said = lesson_words::news(progress, calculator_.lesson()); !said.isEmpty())
+    if (!said.isEmpty())
         speech::say(this, said);
 }
 
