@@ -38,6 +38,15 @@ constexpr int upperShareOf(int value) {
     return upperCellValue(cell < upperCellCount ? cell : upperCellCount - 1);
 }
 
+// The largest whole number the rods hold: ten decimal digits, or eight
+// hexadecimal ones on rods 0 to 7.
+constexpr std::uint64_t largestOnRods(bool hexadecimal) {
+    std::uint64_t limit = 1;
+    for (int rod = 0; rod < (hexadecimal ? hexadecimalRodCount : rodCount); ++rod)
+        limit *= hexadecimal ? 16 : 10;
+    return limit - 1;
+}
+
 // A value for each rod, rod 0 first.
 using Rods = std::array<int, rodCount>;
 

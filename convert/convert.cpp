@@ -1,5 +1,7 @@
 #include "convert/convert.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -125,6 +127,51 @@ double pow16(int k) {
 
 double wholePart(double value) {
     return std::floor(value);
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+int digitValue(char c, bool hex) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (hex && c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (hex && c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::uint64_t> wholeValue(std::string_view digits, bool hex, std::uint64_t limit) {
+    if (digits.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c, hex);
+        if (digit < 0)
+            return std::nullopt;
+        // The rods' limits times 16, plus 15, stay far inside 64 bits.
+        value = value * (hex ? 16 : 10) + std::uint64_t(digit);
+        if (value > limit)
+            return std::nullopt;
+    }
+    return value;
+}
+
+std::string wholeText(std::uint64_t value, bool hex) {
+    std::array<char, 24> digits{};
+    const auto end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), value, hex ? 16 : 10).ptr;
+    std::string text(digits.data(), end);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'f' ? char(c - 'a' + 'A') : c; });
+    return text;
 }
 
 } // namespace convert

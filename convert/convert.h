@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,22 @@ double leadingValue(std::string_view text);
 // to even), without prefix or leading zeros: 255 gives "FF". Defined for 0 to
 // 2^53; a value outside is taken to the nearer end of that range.
 std::string hexText(double value);
+
+// The text without the blanks (spaces, tabs, line ends) around it.
+std::string_view trimmed(std::string_view text);
+
+// A digit's value in base 10 or 16 (either case), -1 for a character that is
+// no digit of the base. Only ASCII counts: any byte of a multibyte character
+// is no digit.
+int digitValue(char c, bool hex);
+
+// The value of a whole number written in digits of the base, or nothing when
+// it has any other character or is above limit.
+std::optional<std::uint64_t> wholeValue(std::string_view digits, bool hex, std::uint64_t limit);
+
+// A whole number in decimal or upper-case hexadecimal digits: 255 gives "255"
+// or "FF".
+std::string wholeText(std::uint64_t value, bool hex);
 
 // 16 to the power k, exact for k from 0 to 13.
 double pow16(int k);

@@ -1,10 +1,12 @@
 #include "calc/lesson/course.h"
 
+#include "convert/convert.h"
+
 namespace lesson {
 namespace {
 
 bool blank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
+    return convert::trimmed(text).empty();
 }
 
 } // namespace

@@ -1,54 +1,28 @@
 #include "calc/lesson/exercise.h"
 
+#include "convert/convert.h"
+
+#include <algorithm>
 #include <optional>
 
 namespace lesson {
 namespace {
 
-int rodsFor(int base) {
-    return base == 16 ? hexadecimalRodCount : rodCount;
-}
-
 std::uint64_t largest(int base) {
-    std::uint64_t limit = 1;
-    for (int rod = 0; rod < rodsFor(base); ++rod)
-        limit *= std::uint64_t(base);
-    return limit - 1;
-}
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 99;
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
+    return largestOnRods(base == 16);
 }
 
 // A whole number in base, or nothing; one too large for the rods is read as
 // more than the base's largest.
 std::optional<std::uint64_t> readNumber(std::string_view text, int base) {
-    text = trimmed(text);
-    if (text.empty())
-        return std::nullopt;
-    std::uint64_t number = 0;
-    for (const char c : text) {
-        const int digit = digitValue(c);
-        if (digit >= base)
-            return std::nullopt;
-        number =
-            number > largest(base) ? number : number * std::uint64_t(base) + std::uint64_t(digit);
-    }
-    return number;
+    text = convert::trimmed(text);
+    const bool hex = base == 16;
+    if (const auto number = convert::wholeValue(text, hex, largest(base)))
+        return number;
+    const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [hex](char c) {
+        return convert::digitValue(c, hex) >= 0;
+    });
+    return digits ? std::optional(largest(base) + 1) : std::nullopt;
 }
 
 } // namespace
@@ -134,12 +108,7 @@ Rods rodsOf(std::uint64_t number, int base) {
 }
 
 std::string written(std::uint64_t number, int base) {
-    std::string text;
-    do {
-        text.insert(text.begin(), "0123456789ABCDEF"[number % std::uint64_t(base)]);
-        number /= std::uint64_t(base);
-    } while (number > 0);
-    return text;
+    return convert::wholeText(number, base == 16);
 }
 
 } // namespace lesson
